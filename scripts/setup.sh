@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages only, whatever the builds and tests need and
+# this machine lacks. Safe to run again: present packages are left alone.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang-format
+  g++-mingw-w64-x86-64-posix
+  googletest libgtest-dev libbenchmark-dev
+  wine wine64
+  xvfb xdotool xclip imagemagick
+  fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
