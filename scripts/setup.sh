@@ -25,5 +25,5 @@ if ((${#missing[@]})); then
   if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
