@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tarnpad {
+
+class TextDocument;
+
+// Search is by line: a line matches when it holds the text as a contiguous,
+// case-sensitive substring (its line break excluded, so a hit never spans
+// two lines). The empty text matches no line.
+
+// The first matching line among first .. EditorLineCount() - 1.
+std::optional<std::int64_t> FindLineContaining(const TextDocument& document, std::string_view text,
+                                               std::int64_t first);
+
+// The Search tab's two buttons. A hit becomes last_found_line; without one,
+// last_found_line keeps its value. SearchNext starts after last_found_line
+// and does not wrap around to the top.
+std::optional<std::int64_t> SearchFirst(const TextDocument& document, std::string_view text,
+                                        std::int64_t& last_found_line);
+std::optional<std::int64_t> SearchNext(const TextDocument& document, std::string_view text,
+                                       std::int64_t& last_found_line);
+
+// Replace all: in every line, every occurrence of from becomes to, three
+// times over (each pass scans the result of the one before, left to right,
+// without overlaps, and does not rescan what it put in), so shrinking or
+// growing replacements act repeatedly. Only lines whose text differs
+// afterwards are rewritten, through ReplaceEditorLine; the others stay byte
+// for byte. An empty from changes nothing. Both texts are single-line.
+// Returns the number of lines rewritten.
+std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::string_view to);
+
+}  // namespace tarnpad
