@@ -1,0 +1,85 @@
+#include "core/line_index.h"
+
+#include <cstring>
+#include <utility>
+
+namespace tarnpad {
+
+namespace {
+
+// Calls found(offset) for the offset of every LF in text, in order.
+template <typename Found>
+void ForEachLineFeed(std::string_view text, Found found) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  for (const char* p = begin; p < end; ++p) {
+    p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+    if (p == nullptr) break;
+    found(static_cast<Position>(p - begin));
+  }
+}
+
+}  // namespace
+
+LineIndex::LineIndex() {
+  Reset({});
+}
+
+void LineIndex::Reset(std::string_view text) {
+  // One pass with the vector growing is faster than counting the lines first;
+  // its spare capacity stays under 8 bytes a line.
+  std::vector<Position> starts{0};
+  ForEachLineFeed(text, [&](Position offset) { starts.push_back(offset + 1); });
+  starts_.Adopt(std::move(starts));
+  stepLine_ = 0;
+  stepLength_ = 0;
+}
+
+std::int64_t LineIndex::LineOfPosition(Position pos) const {
+  std::int64_t low = 0;
+  std::int64_t high = LineCount() - 1;
+  while (low < high) {
+    const std::int64_t middle = low + (high - low + 1) / 2;
+    if (LineStart(middle) <= pos) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return low;
+}
+
+void LineIndex::Removed(Position start, Position end) {
+  if (start >= end) return;
+  // The lines that started inside (start, end] lost the break before them.
+  const std::int64_t first = LineOfPosition(start);
+  const std::int64_t last = LineOfPosition(end);
+  MoveStepTo(first);
+  starts_.Delete(first + 1, last - first);
+  stepLength_ -= end - start;
+}
+
+void LineIndex::Inserted(Position pos, std::string_view text) {
+  if (text.empty()) return;
+  const std::int64_t line = LineOfPosition(pos);
+  MoveStepTo(line);
+  stepLength_ += static_cast<Position>(text.size());
+  // New lines sit after the step's line, so they are stored without the step.
+  std::vector<Position> added;
+  ForEachLineFeed(text, [&](Position offset) { added.push_back(pos + offset + 1 - stepLength_); });
+  starts_.Insert(line + 1, added.data(), static_cast<std::int64_t>(added.size()));
+}
+
+void LineIndex::MoveStepTo(std::int64_t line) {
+  if (stepLength_ != 0) {
+    for (std::int64_t i = stepLine_ + 1; i <= line; ++i)
+      starts_.Set(i, starts_.At(i) + stepLength_);
+    for (std::int64_t i = line + 1; i <= stepLine_; ++i)
+      starts_.Set(i, starts_.At(i) - stepLength_);
+  }
+  stepLine_ = line;
+  // A step past the last line applies to nothing; forget it.
+  if (stepLine_ >= LineCount() - 1) stepLength_ = 0;
+}
+
+}  // namespace tarnpad

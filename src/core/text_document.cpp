@@ -1,0 +1,304 @@
+#include "core/text_document.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/gap_buffer.h"
+#include "core/line_breaks.h"
+#include "core/line_index.h"
+#include "core/undo_history.h"
+
+namespace tarnpad {
+
+class TextDocument::Impl {
+ public:
+  Position Length() const { return bytes_.Length(); }
+  std::int64_t PhysicalLineCount() const { return lines_.LineCount(); }
+  const LineIndex& Lines() const { return lines_; }
+  const Selection& CurrentSelection() const { return selection_; }
+  Position SelectionStart() const { return std::min(selection_.anchor, selection_.caret); }
+  Position SelectionEnd() const { return std::max(selection_.anchor, selection_.caret); }
+
+  char ByteAt(Position pos) const { return pos >= 0 && pos < Length() ? bytes_.At(pos) : '\0'; }
+
+  // [start, end) must lie within the text.
+  void AppendRange(Position start, Position end, std::string& out) const {
+    bytes_.AppendRange(start, end, out);
+  }
+
+  // Inside [0, Length()] and never between the CR and the LF of a pair.
+  Position Clamp(Position pos) const {
+    if (pos <= 0) return 0;
+    if (pos >= Length()) return Length();
+    return bytes_.At(pos) == '\n' ? pos - 1 : pos;
+  }
+
+  // Where the characters of line end: before its break, or at the end of the
+  // text for the last line. 0 <= line < PhysicalLineCount().
+  Position LineEnd(std::int64_t line) const {
+    return line + 1 < PhysicalLineCount() ? lines_.LineStart(line + 1) - 2 : Length();
+  }
+
+  void SetListener(DocumentListener* listener) { listener_ = listener; }
+
+  void Select(Selection selection) {
+    selection = {Clamp(selection.anchor), Clamp(selection.caret)};
+    if (selection == selection_) return;
+    selection_ = selection;
+    history_.CloseTypingGroup();
+    NotifySelection();
+  }
+
+  // The whole text becomes text. Callers pass normalised text; a stray lone
+  // break would still be made a pair here, at the cost of one scan.
+  void Reload(std::string text) {
+    NormalizeLineBreaksInPlace(text);
+    lines_.Reset(text);
+    bytes_.Adopt(std::move(text));
+    selection_ = {};
+    history_.Clear();
+    NotifyText(TextChangeKind::Reload);
+    NotifySelection();
+  }
+
+  // A change the user cannot undo: older steps would no longer fit the text.
+  void ReplaceUnrecorded(Position start, Position end, std::string_view text) {
+    history_.Clear();
+    const Position caret = start + static_cast<Position>(text.size());
+    ReplaceRange(start, end, text, {caret, caret});
+  }
+
+  // A change the user can undo; text is normalised. The caret ends after it.
+  void ReplaceRecorded(Position start, Position end, std::string text, bool typing) {
+    const Position caret = start + static_cast<Position>(text.size());
+    std::string removed;
+    AppendRange(start, end, removed);
+    history_.Record({start, std::move(removed), text, selection_, {caret, caret}, typing});
+    ReplaceRange(start, end, text, {caret, caret});
+  }
+
+  void ReplaceSelection(std::string text, bool typing) {
+    if (text.empty() && SelectionStart() == SelectionEnd()) return;
+    ReplaceRecorded(SelectionStart(), SelectionEnd(), std::move(text), typing);
+  }
+
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+
+  void Undo() {
+    if (!history_.CanUndo()) return;
+    const UndoStep& step = history_.TakeUndo();
+    ReplaceRange(step.position, step.position + static_cast<Position>(step.inserted.size()),
+                 step.removed, step.before);
+  }
+
+  void Redo() {
+    if (!history_.CanRedo()) return;
+    const UndoStep& step = history_.TakeRedo();
+    ReplaceRange(step.position, step.position + static_cast<Position>(step.removed.size()),
+                 step.inserted, step.after);
+  }
+
+ private:
+  // Every edit of the text passes here, so the line index and the listener
+  // always follow it. start and end lie on pair boundaries and text is
+  // normalised, which keeps every break in the text a CR LF pair.
+  void ReplaceRange(Position start, Position end, std::string_view text, Selection after) {
+    lines_.Removed(start, end);
+    bytes_.Delete(start, end - start);
+    lines_.Inserted(start, text);
+    bytes_.Insert(start, text.data(), static_cast<std::int64_t>(text.size()));
+    selection_ = after;
+    if (start != end || !text.empty()) NotifyText(TextChangeKind::Edit);
+    NotifySelection();
+  }
+
+  void NotifyText(TextChangeKind kind) {
+    if (listener_ != nullptr) listener_->TextChanged(kind);
+  }
+  void NotifySelection() {
+    if (listener_ != nullptr) listener_->SelectionChanged();
+  }
+
+  GapBuffer<std::string> bytes_;
+  LineIndex lines_;      // always describes bytes_
+  Selection selection_;  // clamped to the text, never inside a pair
+  UndoHistory history_;
+  DocumentListener* listener_ = nullptr;
+};
+
+TextDocument::TextDocument() : impl_(std::make_unique<Impl>()) {}
+TextDocument::~TextDocument() = default;
+
+void TextDocument::SetListener(DocumentListener* listener) {
+  impl_->SetListener(listener);
+}
+
+std::int64_t TextDocument::EditorLineCount() const {
+  const std::int64_t count = PhysicalLineCount();
+  return impl_->Lines().LineStart(count - 1) == Length() ? count - 1 : count;
+}
+
+std::int64_t TextDocument::PhysicalLineCount() const {
+  return impl_->PhysicalLineCount();
+}
+
+std::string TextDocument::EditorLine(std::int64_t i) const {
+  std::string line;
+  ReadEditorLine(i, line);
+  return line;
+}
+
+void TextDocument::ReadEditorLine(std::int64_t i, std::string& out) const {
+  out.clear();
+  if (i < 0 || i >= PhysicalLineCount()) return;
+  impl_->AppendRange(impl_->Lines().LineStart(i), impl_->LineEnd(i), out);
+}
+
+void TextDocument::ReplaceEditorLine(std::int64_t i, std::string_view s) {
+  if (i < 0 || i >= PhysicalLineCount()) return;
+  impl_->ReplaceUnrecorded(impl_->Lines().LineStart(i), impl_->LineEnd(i), NormalizeLineBreaks(s));
+}
+
+void TextDocument::DeleteEditorLine(std::int64_t i) {
+  if (i < 0 || i >= PhysicalLineCount()) return;
+  const Position end = i + 1 < PhysicalLineCount() ? impl_->Lines().LineStart(i + 1) : Length();
+  impl_->ReplaceUnrecorded(impl_->Lines().LineStart(i), end, {});
+}
+
+Position TextDocument::Length() const {
+  return impl_->Length();
+}
+
+Position TextDocument::LineStart(std::int64_t line) const {
+  if (line <= 0) return 0;
+  if (line >= PhysicalLineCount()) return Length();
+  return impl_->Lines().LineStart(line);
+}
+
+Position TextDocument::LineEnd(std::int64_t line) const {
+  return impl_->LineEnd(std::clamp<std::int64_t>(line, 0, PhysicalLineCount() - 1));
+}
+
+std::int64_t TextDocument::LineOfPosition(Position pos) const {
+  return impl_->Lines().LineOfPosition(std::clamp<Position>(pos, 0, Length()));
+}
+
+char TextDocument::ByteAt(Position pos) const {
+  return impl_->ByteAt(pos);
+}
+
+std::string TextDocument::TextRange(Position start, Position end) const {
+  start = std::clamp<Position>(start, 0, Length());
+  end = std::clamp<Position>(end, 0, Length());
+  std::string text;
+  if (start < end) impl_->AppendRange(start, end, text);
+  return text;
+}
+
+std::string TextDocument::Text() const {
+  return TextRange(0, Length());
+}
+
+Position TextDocument::Anchor() const {
+  return impl_->CurrentSelection().anchor;
+}
+Position TextDocument::Caret() const {
+  return impl_->CurrentSelection().caret;
+}
+Position TextDocument::SelectionStart() const {
+  return impl_->SelectionStart();
+}
+Position TextDocument::SelectionEnd() const {
+  return impl_->SelectionEnd();
+}
+
+void TextDocument::SetSelection(Position anchor, Position caret) {
+  impl_->Select({anchor, caret});
+}
+
+void TextDocument::SelectAll() {
+  SetSelection(0, Length());
+}
+
+tarnpad::CaretPoint TextDocument::CaretPoint() const {
+  const Position end = SelectionEnd();
+  const std::int64_t line = impl_->Lines().LineOfPosition(end);
+  return {end - impl_->Lines().LineStart(line), line};
+}
+
+std::int64_t TextDocument::SelectionLength() const {
+  return SelectionEnd() - SelectionStart();
+}
+
+std::string TextDocument::SelectionText() const {
+  return TextRange(SelectionStart(), SelectionEnd());
+}
+
+void TextDocument::LoadText(std::string text) {
+  impl_->Reload(std::move(text));
+}
+
+void TextDocument::ClearEditorText() {
+  impl_->Reload({});
+}
+
+void TextDocument::TypeText(std::string_view bytes, bool overwrite) {
+  std::string text = NormalizeLineBreaks(bytes);
+  if (text.empty()) return;
+  const Position start = SelectionStart();
+  if (overwrite && start == SelectionEnd()) {
+    // Typed characters take the place of as many characters of the line;
+    // a line break is never overwritten.
+    const auto replaced = static_cast<Position>(std::min(text.find('\r'), text.size()));
+    const Position end = std::min(start + replaced, impl_->LineEnd(LineOfPosition(start)));
+    impl_->ReplaceRecorded(start, end, std::move(text), true);
+    return;
+  }
+  impl_->ReplaceSelection(std::move(text), true);
+}
+
+void TextDocument::Backspace() {
+  if (SelectionLength() > 0) {
+    DeleteSelection();
+    return;
+  }
+  const Position caret = Caret();
+  if (caret == 0) return;
+  const Position start = caret - (ByteAt(caret - 1) == '\n' ? 2 : 1);
+  impl_->ReplaceRecorded(start, caret, {}, false);
+}
+
+void TextDocument::DeleteForward() {
+  if (SelectionLength() > 0) {
+    DeleteSelection();
+    return;
+  }
+  const Position caret = Caret();
+  if (caret == Length()) return;
+  const Position end = caret + (ByteAt(caret) == '\r' ? 2 : 1);
+  impl_->ReplaceRecorded(caret, end, {}, false);
+}
+
+void TextDocument::PasteText(std::string_view bytes) {
+  impl_->ReplaceSelection(NormalizeLineBreaks(bytes), false);
+}
+
+void TextDocument::DeleteSelection() {
+  impl_->ReplaceSelection({}, false);
+}
+
+bool TextDocument::CanUndo() const {
+  return impl_->CanUndo();
+}
+bool TextDocument::CanRedo() const {
+  return impl_->CanRedo();
+}
+void TextDocument::UndoEditor() {
+  impl_->Undo();
+}
+void TextDocument::Redo() {
+  impl_->Redo();
+}
+
+}  // namespace tarnpad

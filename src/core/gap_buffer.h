@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarnpad {
+
+// A sequence with one gap in its storage where insertions and deletions happen.
+// Moving the gap costs the distance moved, so edits that walk through the
+// sequence in order stay cheap. Storage is std::string (the document's bytes)
+// or std::vector<std::int64_t> (the line starts).
+template <typename Storage>
+class GapBuffer {
+ public:
+  using Value = typename Storage::value_type;
+
+  // Takes the whole contents over without copying; the gap starts empty at
+  // the end.
+  void Adopt(Storage contents);
+
+  std::int64_t Length() const { return static_cast<std::int64_t>(storage_.size()) - gapLength_; }
+  // 0 <= i < Length().
+  Value At(std::int64_t i) const { return storage_[i < gapStart_ ? i : i + gapLength_]; }
+  void Set(std::int64_t i, Value value) { storage_[i < gapStart_ ? i : i + gapLength_] = value; }
+
+  // 0 <= at <= Length().
+  void Insert(std::int64_t at, const Value* values, std::int64_t count);
+  // [at, at + count) lies within [0, Length()).
+  void Delete(std::int64_t at, std::int64_t count);
+
+  // Appends the elements [start, end) to out.
+  void AppendRange(std::int64_t start, std::int64_t end, Storage& out) const;
+
+ private:
+  void MoveGapTo(std::int64_t at);
+  void EnsureGap(std::int64_t count);
+
+  // The contents are storage_[0, gapStart_) followed by
+  // storage_[gapStart_ + gapLength_, storage_.size()).
+  Storage storage_;
+  std::int64_t gapStart_ = 0;
+  std::int64_t gapLength_ = 0;
+};
+
+extern template class GapBuffer<std::string>;
+extern template class GapBuffer<std::vector<std::int64_t>>;
+
+}  // namespace tarnpad
