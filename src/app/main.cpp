@@ -1,34 +1,53 @@
+// Program entry: the main window, its surroundings, and the event loop.
 #include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/program_directory.h"
+#include "ui/main_form.h"
+#include "ui/windows_seams.h"
 
 namespace {
 
-LRESULT CALLBACK SkeletonWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
+// The first command-line argument (the document to open), or empty.
+std::wstring FirstArgument() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::wstring first = arguments && count > 1 ? arguments[1] : L"";
+  LocalFree(arguments);
+  return first;
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = SkeletonWindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = L"TarnpadMainWindow";
-  RegisterClassExW(&window_class);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
 
-  HWND window = CreateWindowExW(0, window_class.lpszClassName, L"Tarnpad", WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 800, 600, nullptr, nullptr,
-                                instance, nullptr);
-  ShowWindow(window, show);
+  tarnpad::WindowsMessageBoxes boxes;
+  tarnpad::WindowsFileDialogs file_dialogs;
+  tarnpad::WindowsClock clock;
+  tarnpad::WindowsShell shell;
+  tarnpad::SystemRandomSource random;
+  tarnpad::Seams seams;
+  seams.boxes = &boxes;
+  seams.file_dialogs = &file_dialogs;
+  seams.clock = &clock;
+  seams.shell = &shell;
+  seams.random = &random;
+  seams.program_dir = tarnpad::ProgramDirectory();
+
+  tarnpad::MainForm form(seams, FirstArgument());
+  boxes.SetOwner(form.Handle());
+  file_dialogs.SetOwner(form.Handle());
+  form.Show(show);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (form.TranslateShortcut(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

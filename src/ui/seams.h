@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "tools/random_source.h"
+
 // What the main window needs from its surroundings: modal boxes and dialogs,
 // the clock and the locale's texts, the web browser, the keyboard. The
 // program gets the Windows implementations; Windows-side tests get scripted
@@ -84,6 +86,7 @@ struct Seams {
   FileDialogs* file_dialogs = nullptr;
   Clock* clock = nullptr;
   Shell* shell = nullptr;
+  RandomSource* random = nullptr;
   std::filesystem::path program_dir;
 };
 

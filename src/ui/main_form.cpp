@@ -1,0 +1,373 @@
+#include "ui/main_form.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "editor/text_view.h"
+#include "ui/dispatch.h"
+#include "ui/dpi.h"
+
+namespace tarnpad {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"T_Form";
+constexpr wchar_t kOwnerClass[] = L"TarnpadApplication";
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  // The owner holds the taskbar button; whatever activates it hands the
+  // activation on to the main window.
+  if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE) {
+    HWND main = reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (main && IsWindowEnabled(main)) SetActiveWindow(main);
+    return 0;
+  }
+  if (message == WM_SYSCOMMAND && (wparam & 0xFFF0) == SC_RESTORE) {
+    HWND main = reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
+    if (main) SetActiveWindow(main);
+    return result;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+HICON ProgramIcon() {
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+}  // namespace
+
+MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
+    : seams_(seams), first_argument_(first_argument) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  static const bool registered = [instance] {
+    WNDCLASSEXW owner{};
+    owner.cbSize = sizeof(owner);
+    owner.lpfnWndProc = OwnerProc;
+    owner.hInstance = instance;
+    owner.hIcon = ProgramIcon();
+    owner.lpszClassName = kOwnerClass;
+    RegisterClassExW(&owner);
+
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof(form);
+    form.lpfnWndProc = WindowProc;
+    form.hInstance = instance;
+    form.hIcon = ProgramIcon();
+    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = kFormClass;
+    RegisterClassExW(&form);
+    return true;
+  }();
+  (void)registered;
+
+  owner_ = CreateWindowExW(0, kOwnerClass, state.AppTitle.c_str(),
+                           WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
+                           instance, nullptr);
+  menus = BuildMainMenus();
+  accelerators_ = BuildAccelerators();
+  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, state.AppTitle.c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                            827, 613, owner_, menus.bar, instance, this);
+  SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window_));
+  dpi_ = WindowDpi(window_);
+  CreateFonts();
+  CreateControls();
+  _StatusBar->SetPanelText(0, L"Х");
+  _StatusBar->SetPanelText(1, L"Y");
+  _StatusBar->SetPanelText(2, L"Статус");
+  _StatusBar->SetPanelText(3, L"Нет выделения");
+  _StatusBar->SetPanelText(4, L"Дата");
+  _StatusBar->SetPanelText(5, L"Режим вставки");
+  BindControlEvents();
+  Dispatch([this] { FormCreate(); });
+}
+
+MainForm::Fonts::~Fonts() {
+  for (HFONT font : {form, list, tool_button, memo}) {
+    if (font) DeleteObject(font);
+  }
+}
+
+MainForm::~MainForm() {
+  if (window_) DestroyWindow(window_);
+  if (owner_) DestroyWindow(owner_);
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+}
+
+void MainForm::Show(int show_command) {
+  ShowWindow(owner_, SW_SHOWNA);
+  ShowWindow(window_, show_command == SW_SHOWMINIMIZED ? show_command : SW_SHOWMAXIMIZED);
+  UpdateWindow(window_);
+  SetFocus(RichEdit->Handle());
+}
+
+bool MainForm::TranslateShortcut(MSG& message) {
+  return TranslateAcceleratorW(window_, accelerators_, &message) != 0;
+}
+
+std::wstring MainForm::TaskbarTitle() const {
+  std::wstring title(static_cast<size_t>(GetWindowTextLengthW(owner_)) + 1, L'\0');
+  title.resize(
+      static_cast<size_t>(GetWindowTextW(owner_, title.data(), static_cast<int>(title.size()))));
+  return title;
+}
+
+void MainForm::SetTaskbarTitle(const std::wstring& title) {
+  SetWindowTextW(owner_, title.c_str());
+}
+
+std::wstring MainForm::Caption() const {
+  std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+  caption.resize(static_cast<size_t>(
+      GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
+  return caption;
+}
+
+LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form && form->window_ == window) return form->HandleMessage(message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (Control::Reflect(message, wparam, lparam, result)) return result;
+  switch (message) {
+    case WM_SIZE:
+      Relayout();
+      return 0;
+    case WM_COMMAND:
+      if (lparam == 0) {  // a menu item or a keyboard shortcut
+        const UINT id = LOWORD(wparam);
+        Dispatch([this, id] { RunCommand(id); });
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == SC_MINIMIZE) {
+        // Minimising the owner takes the main window and the taskbar button
+        // along.
+        ShowWindow(owner_, SW_MINIMIZE);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (RichEdit) SetFocus(RichEdit->Handle());
+      return 0;
+    case WM_CLOSE: {
+      bool close = false;
+      Dispatch([this, &close] { close = FormClose(); });
+      if (close) DestroyWindow(window_);
+      return 0;
+    }
+    case WM_TIMER:
+      Dispatch([this] { Backup_TimerTimer(); });
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void MainForm::Dispatch(const std::function<void()>& handler) {
+  RunHandler(handler, *seams_.boxes, [this] { return TaskbarTitle(); });
+}
+
+void MainForm::Relayout() {
+  RECT client;
+  GetClientRect(window_, &client);
+  layout_.Arrange(client, dpi_);
+  _StatusBar->UpdatePanels();
+}
+
+int MainForm::NavigationPanelWidth() const {
+  return Editor_Panel->Layout().Size(Navigation_Panel->Handle());
+}
+
+void MainForm::SetNavigationPanelWidth(int width) {
+  Editor_Panel->Layout().SetSize(Navigation_Panel->Handle(), width);
+  Editor_Panel->Relayout();
+}
+
+int MainForm::ToolsPanelHeight() const {
+  return Main_Panel->Layout().Size(Tools_Panel->Handle());
+}
+
+void MainForm::SetToolsPanelHeight(int height) {
+  Main_Panel->Layout().SetSize(Tools_Panel->Handle(), height);
+  Main_Panel->Relayout();
+}
+
+int MainForm::ToolsNotebookHeight() const {
+  return layout_.Size(_ToolsNotebook->Handle());
+}
+
+void MainForm::SetToolsNotebookHeight(int height) {
+  layout_.SetSize(_ToolsNotebook->Handle(), height);
+  Relayout();
+}
+
+void MainForm::OpenDropdown(HMENU dropdown, int bar_position) {
+  RECT item;
+  if (!GetMenuItemRect(window_, menus.bar, static_cast<UINT>(bar_position), &item)) return;
+  TrackPopupMenuEx(dropdown, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, item.left, item.bottom,
+                   window_, nullptr);
+}
+
+void MainForm::ShowEditorContextMenu(POINT screen) {
+  TrackPopupMenuEx(menus.editor_popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x,
+                   screen.y, window_, nullptr);
+}
+
+void MainForm::RunCommand(UINT id) {
+  if (id >= kCmdEscapeFirst && id < kCmdEscapeFirst + kInsertionItemCount) {
+    InsertionItemClick(id);
+    return;
+  }
+  if (id >= kCmdSymbolFirst && id < kCmdSymbolFirst + kInsertionItemCount) {
+    InsertionItemClick(id);
+    return;
+  }
+  switch (id) {
+    case kCmdFileCreate:
+      MM_File_CreateClick();
+      break;
+    case kCmdFileOpen:
+      MM_File_OpenClick();
+      break;
+    case kCmdFileSave:
+      MM_File_SaveClick();
+      break;
+    case kCmdToolSave:
+      MM_File_SaveClick();
+      break;
+    case kCmdFileSaveAs:
+      MM_File_Save_AsClick();
+      break;
+    case kCmdFileBackup:
+      Backup_TimerTimer();
+      break;
+    case kCmdFileExit:
+      MM_File_ExitClick();
+      break;
+    case kCmdNavigation:
+      MM_NavigationClick();
+      break;
+    case kCmdFind:
+      N3Click();
+      break;
+    case kCmdPasswordsShow:
+      N55Click();
+      break;
+    case kCmdPasswordsHide:
+      N57Click();
+      break;
+    case kCmdHeaderRenew:
+      MM_File_DORN_RenewClick();
+      break;
+    case kCmdEchoFrame:
+      echobr1Click();
+      break;
+    case kCmdStripComments:
+      PHP1Click();
+      break;
+    case kCmdHelpAbout:
+      MM_Help_AboutClick();
+      break;
+    case kCmdSettings:
+      N34Click();
+      break;
+    case kCmdHelpSite:
+      MM_Help_SiteClick();
+      break;
+    case kCmdHelpProductPage:
+      N35Click();
+      break;
+    case kCmdOpenEscapeMenu:
+      OpenDropdown(menus.escape_dropdown, menus.escape_position);
+      break;
+    case kCmdOpenSymbolMenu:
+      OpenDropdown(menus.symbol_dropdown, menus.symbol_position);
+      break;
+    case kCmdToolGuillemets:
+      SpeedButton1Click();
+      break;
+    case kCmdUndo:
+      N44Click();
+      break;
+    case kCmdCut:
+      N6541Click();
+      break;
+    case kCmdCopy:
+      N36Click();
+      break;
+    case kCmdPaste:
+      N37Click();
+      break;
+    case kCmdDelete:
+      N38Click();
+      break;
+    case kCmdComplexPassword:
+      N59Click();
+      break;
+    case kCmdSimplePassword:
+      N60Click();
+      break;
+    case kCmdCopyToNotepad:
+      N50Click();
+      break;
+    case kCmdOutdent2:
+      N210Click();
+      break;
+    case kCmdIndent2:
+      N40Click();
+      break;
+    case kCmdIndent4:
+      N41Click();
+      break;
+    case kCmdIndent6:
+      N61Click();
+      break;
+    case kCmdIndentTab:
+      N42Click();
+      break;
+    case kCmdSaveSectionList:
+      N49Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainForm::BindControlEvents() {
+  const auto bind = [this](std::function<void()>& event, void (MainForm::*handler)()) {
+    event = [this, handler] { Dispatch([this, handler] { (this->*handler)(); }); };
+  };
+  bind(Navigation_Tools_Hide_Label->onClick, &MainForm::Navigation_Tools_Hide_LabelClick);
+  bind(Navigation_Tools_Recount_Label->onClick, &MainForm::Navigation_Tools_Recount_LabelClick);
+  bind(Navigation_ListBox->onClick, &MainForm::Navigation_ListBoxClick);
+  bind(Navigation_ListBox->onDoubleClick, &MainForm::Navigation_ListBoxDblClick);
+  bind(Splitter1->onMoved, &MainForm::Splitter1Moved);
+  bind(TabbedNotebook1->onClick, &MainForm::TabbedNotebook1Click);
+  TabbedNotebook1->onChange = [this](int index) {
+    Dispatch([this, index] { TabbedNotebook1Change(index); });
+  };
+  bind(Fragment_ListBox->onClick, &MainForm::Fragment_ListBoxClick);
+  bind(Search_Button->onClick, &MainForm::Search_ButtonClick);
+  bind(Search_More_Button->onClick, &MainForm::Search_More_ButtonClick);
+  bind(Replace_All_Button->onClick, &MainForm::Replace_All_ButtonClick);
+  bind(Button3->onClick, &MainForm::Button3Click);
+  bind(Button4->onClick, &MainForm::Button4Click);
+}
+
+}  // namespace tarnpad

@@ -1,0 +1,221 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_state.h"
+#include "ui/controls.h"
+#include "ui/main_menu.h"
+#include "ui/seams.h"
+#include "ui/splitter.h"
+#include "ui/status_bar.h"
+#include "ui/tabbed_notebook.h"
+#include "ui/tool_bar.h"
+
+namespace tarnpad {
+
+class TextView;
+
+// The main window: every control of the program under the name the program
+// gives it, the program-wide state, and the handlers. The handlers of each
+// subsystem are defined in that subsystem's folder.
+class MainForm {
+ public:
+  // Creates the window and runs the start-up sequence; first_argument is
+  // the first command-line argument (the document to open), or empty.
+  MainForm(const Seams& seams, const std::wstring& first_argument);
+  ~MainForm();
+  MainForm(const MainForm&) = delete;
+  MainForm& operator=(const MainForm&) = delete;
+
+  HWND Handle() const { return window_; }
+  // Shows the window, maximised.
+  void Show(int show_command);
+  // Keyboard shortcuts for messages of the event loop; true when taken.
+  bool TranslateShortcut(MSG& message);
+
+  // The taskbar title (the caption of the hidden owner window).
+  std::wstring TaskbarTitle() const;
+  void SetTaskbarTitle(const std::wstring& title);
+  std::wstring Caption() const;
+
+  // Runs a handler; a failure is shown in the error box and the event loop
+  // goes on.
+  void Dispatch(const std::function<void()>& handler);
+
+  AppState state;
+
+  // Controls, from the outside in.
+  std::unique_ptr<ToolButtonBar> ToolBar;
+  std::unique_ptr<PageContainer> _ToolsNotebook;
+  std::unique_ptr<GroupBox> PasswordsGenerator_GroupBox;
+  std::unique_ptr<GroupBox> GroupBox3;
+  std::unique_ptr<StatusBar> _StatusBar;
+  std::unique_ptr<PageContainer> _Notebook;
+  Panel* Editor_Page = nullptr;
+  Panel* Tune_Page = nullptr;
+  std::unique_ptr<Panel> Editor_Panel;
+  std::unique_ptr<Panel> Navigation_Panel;
+  std::unique_ptr<Panel> Navigation_Tools_Panel;
+  std::unique_ptr<Label> Navigation_Tools_Hide_Label;
+  std::unique_ptr<Label> Navigation_Tools_Recount_Label;
+  std::unique_ptr<Label> Navigation_Tools_RecountHint_Label;
+  std::unique_ptr<ListBox> Navigation_ListBox;
+  std::unique_ptr<Splitter> Splitter1;
+  std::unique_ptr<Panel> Main_Panel;
+  std::unique_ptr<TextView> RichEdit;
+  std::unique_ptr<Splitter> Splitter2;
+  std::unique_ptr<Panel> Tools_Panel;
+  std::unique_ptr<TabbedNotebook> TabbedNotebook1;
+  std::unique_ptr<ListBox> Fragment_ListBox;
+  std::unique_ptr<Splitter> Splitter3;
+  std::unique_ptr<TextView> Fragment_Memo;
+  std::unique_ptr<Edit> Memo1;
+  std::unique_ptr<Edit> Search_Edit;
+  std::unique_ptr<Button> Search_Button;
+  std::unique_ptr<Button> Search_More_Button;
+  std::unique_ptr<Edit> Replace_From_Edit;
+  std::unique_ptr<Edit> Replace_To_Edit;
+  std::unique_ptr<Button> Replace_All_Button;
+  std::unique_ptr<Button> Button3;
+  std::unique_ptr<Button> Button4;
+  MainMenus menus;
+
+  // State and controls of the subsystems, each kept by its own folder's code.
+  // Navigation (navigation/):
+
+  // Editing tools (tools/):
+
+  // Documents (documents/):
+
+  // Settings page (settings/):
+
+  // Sizes of the panels whose special values carry a state: the navigation
+  // panel at width 1 is hidden, the tools panel at height 25 is collapsed,
+  // the tools strip at height 0 is hidden (96-dpi pixels).
+  int NavigationPanelWidth() const;
+  void SetNavigationPanelWidth(int width);
+  int ToolsPanelHeight() const;
+  void SetToolsPanelHeight(int height);
+  int ToolsNotebookHeight() const;
+  void SetToolsNotebookHeight(int height);
+
+  // The navigation list's font, as the settings choose it.
+  void SetNavigationListFontName(const std::wstring& face);
+  void SetNavigationListFontPoints(int points);
+
+  // Start-up, titles and settings.
+  void FormCreate();
+  void ReadSettings();
+  void UpdateTitle(const std::wstring& path);
+  void SetBackupTimerEnabled(bool enabled);
+  bool BackupTimerEnabled() const { return backup_timer_enabled_; }
+
+  // Help.
+  void MM_Help_AboutClick();
+  void MM_Help_SiteClick();
+  void N35Click();
+
+  // Documents (documents/).
+  void LoadDocument(const std::wstring& path);
+  void MM_File_CreateClick();
+  void MM_File_OpenClick();
+  void MM_File_SaveClick();
+  void MM_File_Save_AsClick();
+  void MM_File_ExitClick();
+  // The window is asked to close; false keeps it open.
+  bool FormClose();
+  void Backup_TimerTimer();
+  void MM_File_DORN_RenewClick();
+
+  // Settings page (settings/).
+  void N34Click();
+  void CreateTunePage();
+
+  // Navigation (navigation/).
+  void MM_NavigationClick();
+  void Navigation_Tools_Hide_LabelClick();
+  void Navigation_Tools_Recount_LabelClick();
+  void Navigation_ListBoxClick();
+  void Navigation_ListBoxDblClick();
+  void Splitter1Moved();
+  void N49Click();
+  void TabbedNotebook1Change(int new_index);
+  void TabbedNotebook1Click();
+  void Fragment_ListBoxClick();
+
+  // Editing tools (tools/).
+  void InsertionItemClick(UINT id);  // the 30 items of the two insertion drop-downs
+  void SpeedButton1Click();
+  void N3Click();
+  void Search_ButtonClick();
+  void Search_More_ButtonClick();
+  void Replace_All_ButtonClick();
+  void N55Click();
+  void N57Click();
+  void N59Click();
+  void N60Click();
+  void N44Click();
+  void N6541Click();
+  void N36Click();
+  void N37Click();
+  void N38Click();
+  void N50Click();
+  void Button3Click();
+  void Button4Click();
+  void N210Click();
+  void N40Click();
+  void N41Click();
+  void N61Click();
+  void N42Click();
+  void echobr1Click();
+  void PHP1Click();
+
+  // The status bar. Every change of the text by the user or by a command
+  // marks the document as modified.
+  void MarkTextEdited();
+  void RichEditSelectionChange();
+  void RichEditKeyPress(wchar_t key);
+  void RichEditKeyUp(UINT key);
+  void RichEditKeyDown(UINT key);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateControls();
+  void CreateEditorPage();
+  void CreateToolsPanel();
+  void CreateFonts();
+  void ApplyNavigationListFont();
+  void Relayout();
+  void RunCommand(UINT id);
+  void OpenDropdown(HMENU dropdown, int bar_position);
+  void ShowEditorContextMenu(POINT screen);
+  void BindControlEvents();
+
+  Seams seams_;
+  HWND owner_ = nullptr;  // hidden window that holds the taskbar button
+  HWND window_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  DockLayout layout_;
+  std::wstring first_argument_;
+  bool backup_timer_enabled_ = false;
+  int dpi_ = 96;
+  struct Fonts {
+    HFONT form = nullptr;         // "MS Sans Serif" 8 points: every control's default
+    HFONT list = nullptr;         // Navigation_ListBox, from the settings
+    HFONT tool_button = nullptr;  // Arial 8 points: the buttons on the tab row
+    HFONT memo = nullptr;         // "Lucida Console" -13: the notepad
+    Fonts() = default;
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+    ~Fonts();
+  };
+  std::unique_ptr<Fonts> fonts_;
+  std::wstring navigation_list_face_ = L"Small Fonts";
+  int navigation_list_height_ = -9;  // 96-dpi pixels
+};
+
+}  // namespace tarnpad

@@ -1,0 +1,181 @@
+// The main window under Wine: start-up state, titles, the status bar and the
+// failure box, with scripted surroundings.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "core/failure.h"
+#include "core/text_document.h"
+#include "editor/text_view.h"
+#include "scripted_seams.h"
+#include "ui/main_form.h"
+
+namespace tarnpad {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    folder_ =
+        fs::temp_directory_path() / ("tarnpad-main-form-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    form_.reset();
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+
+  MainForm& Start(const std::wstring& argument = L"") {
+    form_ = std::make_unique<MainForm>(surroundings_.seams(folder_), argument);
+    return *form_;
+  }
+
+  fs::path WriteFile(const std::wstring& name, const std::string& bytes) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  bool SaveEnabled() {
+    return (GetMenuState(form_->menus.bar, kCmdFileSave, MF_BYCOMMAND) & MF_GRAYED) == 0;
+  }
+
+  std::wstring Panel(int index) { return form_->_StatusBar->PanelText(index); }
+
+  ScriptedSurroundings surroundings_;
+  fs::path folder_;
+  std::unique_ptr<MainForm> form_;
+};
+
+TEST_F(MainFormTest, StartsUntitledWithPanelsCollapsed) {
+  for (const std::wstring& argument : {std::wstring(), std::wstring(L"Z:\\no\\such\\file.php")}) {
+    MainForm& form = Start(argument);
+    EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad");
+    EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad");
+    EXPECT_EQ(form.RichEdit->Document().Length(), 0);
+    EXPECT_FALSE(SaveEnabled());
+    EXPECT_EQ(form.NavigationPanelWidth(), 1);
+    EXPECT_EQ(form.ToolsPanelHeight(), 25);
+    EXPECT_EQ(form.ToolsNotebookHeight(), 0);
+    EXPECT_EQ(form.state.SavedNavigationWidth, 400);
+    EXPECT_FALSE(form.BackupTimerEnabled());
+    EXPECT_EQ(Panel(2), L"Статус");
+    EXPECT_EQ(Panel(4), L"08.12.2026");
+    EXPECT_EQ(Panel(5), L"Режим вставки");
+    EXPECT_TRUE(surroundings_.boxes.shown.empty());
+  }
+}
+
+TEST_F(MainFormTest, StartsWithTheDocumentNamedOnTheCommandLine) {
+  const fs::path path = WriteFile(L"velbrin.dorn.pages.index.php", "<?php\r\necho 1;\r\n");
+  MainForm& form = Start(path.wstring());
+  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + path.wstring());
+  EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - v.d.p.index.php");
+  EXPECT_EQ(form.RichEdit->Document().Text(), "<?php\r\necho 1;\r\n");
+  EXPECT_EQ(form.state.CurrentFileName, path);
+  EXPECT_TRUE(SaveEnabled());
+  EXPECT_FALSE(form.state.TextModified);
+}
+
+TEST_F(MainFormTest, PanelsFollowTheCaretAndTheLaterEndOfASelection) {
+  MainForm& form = Start();
+  TextDocument& document = form.RichEdit->Document();
+  document.LoadText("abc\r\ndef\r\n");
+  EXPECT_EQ(Panel(0), L"x=0:3");
+  EXPECT_EQ(Panel(1), L"y=0:2");
+  EXPECT_EQ(Panel(3), L"Нет выделения");
+
+  document.SetCaret(document.Length());  // after the final break
+  EXPECT_EQ(Panel(0), L"x=0:0");
+  EXPECT_EQ(Panel(1), L"y=2:2");
+
+  document.SetSelection(7, 1);  // made backwards: the caret blinks at 1
+  EXPECT_EQ(Panel(0), L"x=2:3");
+  EXPECT_EQ(Panel(1), L"y=1:2");
+  EXPECT_EQ(Panel(3), L"Выделено: 6 - bc\r\nde");
+
+  document.ClearEditorText();
+  EXPECT_EQ(Panel(0), L"x=0:0");
+  EXPECT_EQ(Panel(1), L"y=0:0");
+  EXPECT_EQ(Panel(3), L"Нет выделения");
+}
+
+TEST_F(MainFormTest, AHugeSelectionShowsItsExactCountAndTheStartOfItsText) {
+  MainForm& form = Start();
+  TextDocument& document = form.RichEdit->Document();
+  document.LoadText(std::string(200000, 'a') + "\r\n" + std::string(5000, 'b'));
+  document.SelectAll();
+  const std::wstring panel = Panel(3);
+  const std::wstring prefix = L"Выделено: 205002 - ";
+  ASSERT_EQ(panel.substr(0, prefix.size()), prefix);
+  EXPECT_GE(panel.size() - prefix.size(), 1000u);
+  EXPECT_LT(panel.size(), 205002u);
+  EXPECT_EQ(panel.back(), L'a');
+}
+
+TEST_F(MainFormTest, CharacterKeysMarkTheTextModifiedOtherKeysDoNot) {
+  MainForm& form = Start();
+  HWND editor = form.RichEdit->Handle();
+  SendMessageW(editor, WM_KEYDOWN, VK_DELETE, 0);
+  SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_FALSE(form.state.TextModified);
+  EXPECT_EQ(Panel(2), L"Статус");
+
+  SendMessageW(editor, WM_CHAR, 3, 0);  // Ctrl+C delivers a control character
+  EXPECT_TRUE(form.state.TextModified);
+  EXPECT_TRUE(form.state.BackupPending);
+  EXPECT_EQ(Panel(2), L"Изменён");
+  EXPECT_EQ(form.RichEdit->Document().Length(), 0);
+
+  SendMessageW(editor, WM_CHAR, L'я', 0);
+  EXPECT_EQ(form.RichEdit->Document().Text(), "\xFF");
+}
+
+TEST_F(MainFormTest, KeyReleaseShowsTheInsertKeyState) {
+  MainForm& form = Start();
+  HWND editor = form.RichEdit->Handle();
+  surroundings_.shell.insert_key = true;
+  SendMessageW(editor, WM_KEYUP, 'A', 0);
+  EXPECT_EQ(Panel(5), L"Вставка");
+  surroundings_.shell.insert_key = false;
+  SendMessageW(editor, WM_KEYUP, VK_INSERT, 0);
+  EXPECT_EQ(Panel(5), L"Замена");
+}
+
+TEST_F(MainFormTest, AFailingHandlerIsShownInTheErrorBoxTitledWithTheTaskbarTitle) {
+  const fs::path path = WriteFile(L"velbrin.dorn.modules.news.php", "x");
+  MainForm& form = Start(path.wstring());
+  form.Dispatch([] { throw Failure(L"Cannot open file \"C:\\a.txt\". Access denied"); });
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
+  const auto& box = surroundings_.boxes.shown[0];
+  EXPECT_EQ(box.kind, BoxKind::Error);
+  EXPECT_EQ(box.title, L"Velbrin Tarnpad - v.d.m.news.php");
+  EXPECT_EQ(box.text, L"Cannot open file \"C:\\a.txt\". Access denied.");
+  EXPECT_EQ(box.buttons, BoxButtons::Ok);
+}
+
+TEST_F(MainFormTest, MenusCarryTheirFixedStates) {
+  MainForm& form = Start();
+  EXPECT_NE(GetMenuState(form.menus.bar, kCmdIrreversibleWarning, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  // The escape drop-down breaks into columns before its sixth and eleventh items.
+  for (int position : {5, 10}) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(form.menus.escape_dropdown, static_cast<UINT>(position), TRUE, &item);
+    EXPECT_NE(item.fType & MFT_MENUBARBREAK, 0u) << position;
+  }
+}
+
+}  // namespace
+}  // namespace tarnpad
