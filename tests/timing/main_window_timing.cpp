@@ -1,0 +1,92 @@
+// Times the main window on a generated 1 000 000-line document: opening it,
+// selecting everything and moving the caret with a huge selection (the
+// status bar follows each step synchronously). Prints one figure per line;
+// not a test.
+//
+//   tarnpad_main_window_timing.exe [FOLDER]   (the document goes there; default %TEMP%)
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "core/text_document.h"
+#include "editor/text_view.h"
+#include "ui/main_form.h"
+#include "ui/windows_seams.h"
+
+namespace {
+
+double Milliseconds(const std::function<void()>& step) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  step();
+  QueryPerformanceCounter(&end);
+  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+void Report(const char* what, double milliseconds) {
+  std::printf("%-56s %10.2f ms\n", what, milliseconds);
+  std::fflush(stdout);
+}
+
+void WriteDocument(const std::filesystem::path& path, int lines) {
+  std::ofstream out(path, std::ios::binary);
+  char line[96];
+  for (int i = 0; i < lines; ++i) {
+    const int length = std::snprintf(
+        line, sizeof(line), "\xd1\xf2\xf0\xee\xea\xe0 %07d:\tabcdefghij klmnopqrs %08x\r\n", i,
+        static_cast<unsigned>(i) * 2654435761U);
+    out.write(line, length);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  const std::filesystem::path folder =
+      argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
+  const std::filesystem::path path = folder / L"tarnpad-main-window-timing.txt";
+  WriteDocument(path, 1000000);
+
+  tarnpad::WindowsMessageBoxes boxes;
+  tarnpad::WindowsFileDialogs file_dialogs;
+  tarnpad::WindowsClock clock;
+  tarnpad::WindowsShell shell;
+  tarnpad::SystemRandomSource random;
+  tarnpad::Seams seams{&boxes, &file_dialogs, &clock, &shell, &random, folder};
+
+  tarnpad::MainForm form(seams, L"");
+  form.Show(SW_SHOWNORMAL);
+  HWND editor = form.RichEdit->Handle();
+  tarnpad::TextDocument& document = form.RichEdit->Document();
+
+  Report("open the document and paint", Milliseconds([&] {
+           form.LoadDocument(path.wstring());
+           UpdateWindow(form.Handle());
+         }));
+  Report("Ctrl+A (select all, status bar, paint)", Milliseconds([&] {
+           form.RichEdit->SelectAllText();
+           UpdateWindow(editor);
+         }));
+  Report("caret move keeping the huge selection", Milliseconds([&] {
+           document.SetSelection(document.Anchor(), document.Caret() - 1);
+           UpdateWindow(editor);
+         }));
+  Report("caret move that drops the selection", Milliseconds([&] {
+           SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
+           UpdateWindow(editor);
+         }));
+  std::printf("status panel 3 holds %zu characters\n", form._StatusBar->PanelText(3).size());
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  return 0;
+}
