@@ -1,0 +1,55 @@
+#include "documents/backup.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnpad {
+namespace {
+
+const std::filesystem::path kProgramDir = std::filesystem::path(L"prog");
+
+TEST(BackupName, DateAndTimeNameTheCopyBesideTheProgram) {
+  EXPECT_EQ(BackupFileName(kProgramDir, L"07.12.2026", L"9:05:03", L"C:\\site\\index.php"),
+            kProgramDir / L"2026-12-07-09-05-03 index.php");
+  EXPECT_EQ(BackupStatusText(BackupTimePart(L"9:05:03")), L"Копия 09-05-03");
+  // Untitled: the name ends with the separating space.
+  EXPECT_EQ(BackupFileName(kProgramDir, L"07.12.2026", L"15:05:03", L""),
+            kProgramDir / L"2026-12-07-15-05-03 ");
+}
+
+TEST(BackupName, DatePartOfEachShortDateForm) {
+  EXPECT_EQ(BackupDatePart(L"07.12.2026"), L"2026-12-07");
+  EXPECT_EQ(BackupDatePart(L"07.12.26"), L"26-12-07");  // the year piece stops at the end
+  EXPECT_EQ(BackupDatePart(L"2026.12.07"), L"2026-12-07");
+  EXPECT_EQ(BackupDatePart(L"2026-12-07"), L"2026-12-07");
+}
+
+TEST(BackupName, NoLocaleTextMakesAFolderOrAnInvalidName) {
+  EXPECT_EQ(BackupDatePart(L"12/8/2026"), L"12-8-2026");
+  EXPECT_EQ(BackupDatePart(L"8\\12|2026"), L"8-12-2026");
+  EXPECT_EQ(BackupTimePart(L"4:25:17 PM"), L"4-25-17 PM");
+  EXPECT_EQ(BackupTimePart(L"9*05?03"), L"09-05-03");
+  EXPECT_EQ(BackupTimePart(L"15\"05<03>"), L"15-05-03-");
+  const std::filesystem::path copy =
+      BackupFileName(kProgramDir, L"12/8/2026", L"4:25:17 PM", L"/home/site/a.php");
+  EXPECT_EQ(copy.parent_path(), kProgramDir);
+  EXPECT_EQ(copy.filename(), L"12-8-2026-4-25-17 PM a.php");
+}
+
+TEST(BackupDecision, OnlyEditedTextOrEveryTickWithSomethingToKeep) {
+  AppState state;
+  state.BackupEdited = true;
+  EXPECT_FALSE(BackupDue(state, false));
+  state.BackupPending = true;
+  EXPECT_TRUE(BackupDue(state, true));
+
+  state.BackupEdited = false;
+  EXPECT_TRUE(BackupDue(state, true));
+  state.BackupPending = false;
+  EXPECT_TRUE(BackupDue(state, false));  // text not typed into since the last copy
+  EXPECT_FALSE(BackupDue(state, true));  // nothing at all to keep
+  state.CurrentFileName = L"C:\\empty.txt";
+  EXPECT_TRUE(BackupDue(state, true));
+}
+
+}  // namespace
+}  // namespace tarnpad
