@@ -10,5 +10,7 @@ namespace tarnpad {
 std::string NormalizeLineBreaks(std::string_view text);
 // Same, appending to out (which keeps its contents).
 void AppendNormalized(std::string_view text, std::string& out);
+// Same, in place; text that needs no change is neither copied nor moved.
+void NormalizeLineBreaksInPlace(std::string& text);
 
 }  // namespace tarnpad
