@@ -11,8 +11,9 @@ namespace {
 constexpr Position kShortLine = 8192;
 // How many long lines keep their checkpoints at a time: the few on screen.
 constexpr std::size_t kLongLinesKept = 4;
-// How much of a long text is read at once.
-constexpr Position kReadPiece = 1 << 20;
+// How much of a long text is read at once: small enough for the buffer to
+// be reused from piece to piece rather than mapped afresh.
+constexpr Position kReadPiece = 1 << 16;
 
 // Calls visit(pos, byte) for the bytes of [start, end) in order until it
 // returns false; reads the text in pieces. Returns the position where it
@@ -34,8 +35,9 @@ Position VisitBytes(const TextDocument& document, Position start, Position end, 
 // The column after bytes that start at column; a run without tabs is counted
 // at once.
 std::int64_t ColumnAfterRun(std::int64_t column, std::string_view bytes) {
-  if (bytes.find('\t') == std::string_view::npos)
+  if (bytes.find('\t') == std::string_view::npos) {
     return column + static_cast<std::int64_t>(bytes.size());
+  }
   for (const char byte : bytes) column = ColumnAfter(column, byte);
   return column;
 }
