@@ -21,6 +21,9 @@ start_sandbox() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   wineboot --init >/dev/null 2>&1 || true
+  # There is no window manager on the private display: Wine then draws the
+  # window frames itself and maximises windows as Windows would.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   wineserver -w || true
 }
 
@@ -38,4 +41,24 @@ stop_sandbox() {
 build_preset() {
   cmake --preset "$1" >/dev/null
   cmake --build --preset "$1"
+}
+
+# Waits for the program started as process $1 to show its main window and
+# prints that window's X id: the largest of its visible windows (the
+# taskbar-title window beside it has no size).
+find_main_window() {
+  local pid=$1 best= best_area=0 window WIDTH HEIGHT
+  timeout 60 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+  for _ in $(seq 1 50); do
+    for window in $(xdotool search --onlyvisible --pid "$pid"); do
+      eval "$(xdotool getwindowgeometry --shell "$window")"
+      if ((WIDTH * HEIGHT > best_area)); then
+        best=$window
+        best_area=$((WIDTH * HEIGHT))
+      fi
+    done
+    ((best_area > 10000)) && break
+    sleep 0.1
+  done
+  echo "$best"
 }

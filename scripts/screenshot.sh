@@ -29,7 +29,7 @@ trap stop_sandbox EXIT
 start_sandbox
 
 wine "$exe" "${file[@]}" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --pid $! | head -n 1)
+window=$(find_main_window $!)
 # Without a window manager the keyboard focus comes from a click; the
 # editor fills the middle of the window.
 eval "$(xdotool getwindowgeometry --shell "$window")"

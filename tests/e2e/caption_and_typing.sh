@@ -8,6 +8,7 @@
 set -euo pipefail
 : "${DISPLAY:?needs an X display}"
 exe=$1
+source "$(dirname "$0")/../../scripts/lib.sh"
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -21,7 +22,7 @@ printf '<?php\r\necho 1;\r\n' >"$file"
 windows_path=$(WINEDEBUG=-all winepath -w "$file")
 WINEDEBUG=-all wine "$exe" "$windows_path" >/dev/null 2>&1 &
 pid=$!
-timeout 60 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+window=$(find_main_window "$pid")
 
 names=$(for w in $(xdotool search --pid "$pid"); do xdotool getwindowname "$w"; done)
 expect_name() {
@@ -34,10 +35,6 @@ expect_name() {
 expect_name "Velbrin Tarnpad - $windows_path"
 expect_name "Velbrin Tarnpad - v.d.p.index.php"
 
-window=
-for w in $(xdotool search --pid "$pid"); do
-  [[ $(xdotool getwindowname "$w") == "Velbrin Tarnpad - $windows_path" ]] && window=$w
-done
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # Without a window manager the keyboard focus comes from a click.
 xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1

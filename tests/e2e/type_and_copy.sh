@@ -8,6 +8,7 @@
 set -euo pipefail
 : "${DISPLAY:?needs an X display}"
 exe=$1
+source "$(dirname "$0")/../../scripts/lib.sh"
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -20,7 +21,7 @@ trap cleanup EXIT
 printf 'first line\r\n\xcf\xf0\xe8\xe2\xe5\xf2\r\nlast' >"$work/doc.txt"
 WINEDEBUG=-all wine "$exe" "$work/doc.txt" >/dev/null 2>&1 &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+window=$(find_main_window "$pid")
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # Without a window manager the keyboard focus comes from a click.
 xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
