@@ -319,6 +319,33 @@ TEST_F(TextViewTest, MouseClicksPlaceTheCaretAndSelectWords) {
   EXPECT_EQ(menus, (std::vector<bool>{false, true}));
 }
 
+TEST_F(TextViewTest, DraggingBelowTheViewSelectsAndKeepsScrolling) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "row " + std::to_string(i) + "\r\n";
+  Load(text);
+  const ViewFont font;
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(font.CharWidth() * 2, 1));
+  EXPECT_EQ(GetCapture(), view_->Handle());
+
+  // Below the bottom edge the selection reaches past the last visible line
+  // and the view follows it; while the button stays down the timer goes on.
+  POINT below{font.CharWidth() * 2, 400};
+  Send(WM_MOUSEMOVE, MK_LBUTTON, PointParam(below.x, below.y));
+  const std::int64_t firstScroll = view_->FirstVisibleLine();
+  EXPECT_GT(firstScroll, 0);
+  EXPECT_EQ(Doc().Anchor(), 2);
+  EXPECT_GT(Doc().CaretPoint().Line, 300 / font.LineHeight());
+  ClientToScreen(view_->Handle(), &below);
+  SetCursorPos(below.x, below.y);
+  Send(WM_TIMER, 1, 0);
+  EXPECT_GT(view_->FirstVisibleLine(), firstScroll);
+  EXPECT_GE(Doc().CaretPoint().Line, view_->FirstVisibleLine());
+
+  Send(WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(Doc().Anchor(), 2);
+}
+
 TEST_F(TextViewTest, ReadOnlyViewMovesAndCopiesButDoesNotEdit) {
   TextViewArgs args;
   args.parent = frame_;
