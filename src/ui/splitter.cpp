@@ -80,6 +80,7 @@ LRESULT Splitter::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     case WM_LBUTTONDOWN:
       dragging_ = true;
+      size_at_press_ = container_.Layout().Size(target_);
       SetCapture(handle_);
       return 0;
     case WM_MOUSEMOVE:
@@ -100,7 +101,7 @@ LRESULT Splitter::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CAPTURECHANGED:
       if (dragging_) {
         dragging_ = false;
-        if (onMoved) onMoved();
+        if (onMoved && container_.Layout().Size(target_) != size_at_press_) onMoved();
       }
       return 0;
     case WM_PAINT: {

@@ -10,7 +10,7 @@ namespace tarnpad {
 
 // A bar between two docked siblings: dragging it changes the logical size of
 // `target` (the sibling docked to the same side before it), with the layout
-// following live. onMoved runs once the drag ends.
+// following live. onMoved runs once a drag that changed the size ends.
 class Splitter : public Control {
  public:
   Splitter(Panel& container, HWND target, int min_size, bool bevelled = false);
@@ -27,6 +27,7 @@ class Splitter : public Control {
   int min_size_;
   bool bevelled_;
   bool dragging_ = false;
+  int size_at_press_ = 0;
 };
 
 }  // namespace tarnpad
