@@ -357,6 +357,7 @@ void MainForm::BindControlEvents() {
   bind(Navigation_Tools_Recount_Label->onClick, &MainForm::Navigation_Tools_Recount_LabelClick);
   bind(Navigation_ListBox->onClick, &MainForm::Navigation_ListBoxClick);
   bind(Navigation_ListBox->onDoubleClick, &MainForm::Navigation_ListBoxDblClick);
+  AttachNavigationPopupMenu();
   bind(Splitter1->onMoved, &MainForm::Splitter1Moved);
   bind(TabbedNotebook1->onClick, &MainForm::TabbedNotebook1Click);
   TabbedNotebook1->onChange = [this](int index) {

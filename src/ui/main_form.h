@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "navigation/section_export.h"
 #include "ui/controls.h"
 #include "ui/main_menu.h"
 #include "ui/seams.h"
@@ -85,6 +86,9 @@ class MainForm {
 
   // State and controls of the subsystems, each kept by its own folder's code.
   // Navigation (navigation/):
+  SectionExportDialog NavigationSaveDialog;
+  // Opens NavigationPopupMenu when the navigation list asks for a context menu.
+  void AttachNavigationPopupMenu();
 
   // Editing tools (tools/):
 

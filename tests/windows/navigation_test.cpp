@@ -1,0 +1,323 @@
+// The navigation panel, the section list export and the fragments tab of the
+// main window under Wine, driven through the real controls.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/text_document.h"
+#include "editor/text_view.h"
+#include "navigation/entry_list_win.h"
+#include "scripted_seams.h"
+#include "ui/main_form.h"
+
+namespace tarnpad {
+namespace {
+
+namespace fs = std::filesystem;
+
+// count lines "x", with the given lines put in at their indices.
+std::string Lines(int count, const std::vector<std::pair<int, std::string>>& marked = {}) {
+  std::vector<std::string> lines(static_cast<size_t>(count), "x");
+  for (const auto& [index, text] : marked) lines[static_cast<size_t>(index)] = text;
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+bool HasVisibleStyle(const Control& control) {
+  return (GetWindowLongW(control.Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+class NavigationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    folder_ =
+        fs::temp_directory_path() / ("tarnpad-navigation-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder_);
+    form_ = std::make_unique<MainForm>(surroundings_.seams(folder_), L"");
+  }
+  void TearDown() override {
+    form_.reset();
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+
+  TextDocument& Document() { return form_->RichEdit->Document(); }
+  // Menu commands arrive at the window as the menu bar and the shortcuts send them.
+  void Command(UINT id) { SendMessageW(form_->Handle(), WM_COMMAND, id, 0); }
+  std::vector<std::string> NavigationEntries() { return ListedEntries(*form_->Navigation_ListBox); }
+
+  // A real mouse click (or double click) on item index of a list.
+  static void ClickItem(const ListBox& list, int index, bool twice = false) {
+    RECT item;
+    SendMessageW(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 2, item.top + 2);
+    SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    SendMessageW(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+  }
+
+  // A real mouse click on the tab with this index.
+  void ClickTab(int index) {
+    HWND tabs = FindWindowExW(form_->TabbedNotebook1->Handle(), nullptr, WC_TABCONTROLW, nullptr);
+    RECT tab;
+    SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
+    const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(tabs, WM_LBUTTONUP, 0, at);
+  }
+
+  // Drags Splitter1 by dx physical pixels (0: a click that moves nothing).
+  void DragSplitter(int dx) {
+    HWND bar = form_->Splitter1->Handle();
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 10));
+    if (dx != 0) SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(1 + dx, 10));
+    SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(1 + dx, 10));
+  }
+
+  std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  ScriptedSurroundings surroundings_;
+  fs::path folder_;
+  std::unique_ptr<MainForm> form_;
+};
+
+TEST_F(NavigationTest, TheToggleRescansOnEveryShowingAndKeepsTheWidth) {
+  MainForm& form = *form_;
+  // "Раздел" and "Меню" in Windows-1251: titles keep the document's bytes.
+  Document().LoadText(Lines(30, {{0, "// label \xD0\xE0\xE7\xE4\xE5\xEB"},
+                                 {7, "== label Intro =="},
+                                 {12, "/* label \xCC\xE5\xED\xFE */"},
+                                 {20, "$menu_begin"}}));
+  EXPECT_TRUE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));  // until the first toggle
+  Command(kCmdNavigation);
+  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+  EXPECT_EQ(NavigationEntries(),
+            (std::vector<std::string>{"0      \xD0\xE0\xE7\xE4\xE5\xEB",
+                                      "7      Intro ==", "7      label Intro",
+                                      "12     \xCC\xE5\xED\xFE ", "20     menu"}));
+  EXPECT_FALSE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+
+  // Editing leaves the list alone; hiding and showing again rebuilds it.
+  Document().LoadText(Lines(5, {{3, "== News =="}}));
+  EXPECT_EQ(NavigationEntries().size(), 5u);
+  form.SetNavigationPanelWidth(250);
+  form.Splitter1Moved();
+  Command(kCmdNavigation);
+  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  EXPECT_EQ(form.state.SavedNavigationWidth, 250);
+  EXPECT_EQ(NavigationEntries().size(), 5u);
+  Command(kCmdNavigation);
+  EXPECT_EQ(form.NavigationPanelWidth(), 250);
+  EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"3      News"});
+
+  // "Спрятать" hides like the toggle; a second hide keeps the saved width.
+  form.Navigation_Tools_Hide_LabelClick();
+  form.Navigation_Tools_Hide_LabelClick();
+  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  EXPECT_EQ(form.state.SavedNavigationWidth, 250);
+}
+
+TEST_F(NavigationTest, LargeDocumentsKeepANonEmptyListAndShowTheHint) {
+  MainForm& form = *form_;
+  Document().LoadText(Lines(8199, {{5, "== A =="}}));
+  Command(kCmdNavigation);
+  Document().LoadText(Lines(8199, {{6, "== B =="}}));
+  Command(kCmdNavigation);
+  Command(kCmdNavigation);
+  EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"6      B"});
+  EXPECT_FALSE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+
+  Document().LoadText(Lines(8200, {{7, "== C =="}}));
+  Command(kCmdNavigation);  // hiding also sets the hint
+  EXPECT_TRUE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+  Command(kCmdNavigation);
+  EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"6      B"});
+  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+
+  // "Обновить" lists label lines alone, without the comment-tail cut, and
+  // leaves the width and the hint as they are.
+  Document().LoadText(Lines(8200, {{1, "== label C =="}, {2, "/* label Menu */"}}));
+  form.Navigation_Tools_Recount_LabelClick();
+  EXPECT_EQ(NavigationEntries(), (std::vector<std::string>{"1      C ==", "2      Menu */"}));
+  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+  EXPECT_TRUE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+
+  // A large document with an empty list is scanned at the showing.
+  Document().LoadText(Lines(9000));
+  form.Navigation_Tools_Recount_LabelClick();
+  Command(kCmdNavigation);
+  Document().LoadText(Lines(9000, {{8500, "== D =="}}));
+  Command(kCmdNavigation);
+  EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"8500   D"});
+}
+
+TEST_F(NavigationTest, AClickScrollsTheSectionToTheTopAndADoubleClickAlsoHides) {
+  MainForm& form = *form_;
+  Document().LoadText(Lines(1000, {{0, "== Top =="}, {500, "== Middle =="}}));
+  const Position anchor = Document().LineStart(3);
+  const Position caret = Document().LineStart(5) + 1;
+  Document().SetSelection(anchor, caret);
+  Command(kCmdNavigation);
+  ClickItem(*form.Navigation_ListBox, 1);
+  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 500);
+  EXPECT_EQ(Document().Anchor(), anchor);
+  EXPECT_EQ(Document().Caret(), caret);
+  ClickItem(*form.Navigation_ListBox, 0);
+  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 0);
+  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+
+  ClickItem(*form.Navigation_ListBox, 1, true);
+  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 500);
+  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  EXPECT_EQ(form.state.SavedNavigationWidth, 400);
+
+  // With nothing selected a double click only hides.
+  Command(kCmdNavigation);
+  form.Navigation_ListBox->SetSelectedIndex(-1);
+  form.RichEdit->ScrollLineToTop(100);
+  form.Navigation_ListBoxDblClick();
+  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 100);
+  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+}
+
+TEST_F(NavigationTest, TheSplitterGivesTooNarrowAPanelTheDesignWidth) {
+  MainForm& form = *form_;
+  Document().LoadText(Lines(10, {{2, "== A =="}}));
+  // A click on the bar of the hidden panel changes nothing; a drag shows the
+  // panel without a scan, at 200 when it would be narrower than 40.
+  DragSplitter(0);
+  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  DragSplitter(30);
+  EXPECT_EQ(form.NavigationPanelWidth(), 200);
+  EXPECT_EQ(form.state.SavedNavigationWidth, 200);
+  EXPECT_EQ(form.Navigation_ListBox->Count(), 0);
+  Command(kCmdNavigation);
+  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+
+  form.SetNavigationPanelWidth(40);
+  form.Splitter1Moved();
+  EXPECT_EQ(form.NavigationPanelWidth(), 40);
+  EXPECT_EQ(form.state.SavedNavigationWidth, 40);
+  Command(kCmdNavigation);
+  Command(kCmdNavigation);
+  EXPECT_EQ(form.NavigationPanelWidth(), 40);
+}
+
+TEST_F(NavigationTest, TabsCollapseAndExpandTheToolsPanel) {
+  MainForm& form = *form_;
+  ASSERT_EQ(form.ToolsPanelHeight(), 25);
+  ClickTab(0);
+  EXPECT_EQ(form.ToolsPanelHeight(), 120);
+  ClickTab(4);
+  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  ClickTab(4);
+  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  ClickTab(4);  // the active tab: a click on "Свернуть" never expands
+  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  ClickTab(2);
+  EXPECT_EQ(form.TabbedNotebook1->ActiveIndex(), 2);
+  EXPECT_EQ(form.ToolsPanelHeight(), 120);
+
+  // A height of the user's own is kept by clicks and lost to "Свернуть".
+  form.SetToolsPanelHeight(200);
+  ClickTab(1);
+  EXPECT_EQ(form.ToolsPanelHeight(), 200);
+  form.TabbedNotebook1->SelectIndex(4);
+  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  // A switch without a click runs only the change rule.
+  form.TabbedNotebook1->SelectByCaption(L"Блокнот");
+  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+}
+
+TEST_F(NavigationTest, FragmentsAreTakenAtTabClicksAndShowTheirExcerpt) {
+  MainForm& form = *form_;
+  Document().LoadText(Lines(400, {{3, "// label # News"},
+                                  {5, "123456789####################"},
+                                  {9, "== #Intro =="},
+                                  {390, "== # Tail =="}}));
+  ClickTab(0);  // the navigation list was never built
+  EXPECT_EQ(form.Fragment_ListBox->Count(), 0);
+
+  Command(kCmdNavigation);
+  ClickTab(0);
+  ASSERT_EQ(ListedEntries(*form.Fragment_ListBox),
+            (std::vector<std::string>{"3      # News", "390    # Tail"}));
+
+  form.Fragment_Memo->ScrollLineToTop(2);
+  ClickItem(*form.Fragment_ListBox, 0);
+  EXPECT_EQ(form.Fragment_Memo->Document().Text(),
+            "// label # News\r\nx\r\n123456789####################\r\n\r\n");
+  EXPECT_EQ(form.Fragment_Memo->FirstVisibleLine(), 0);
+
+  // Near the end the excerpt is filled up with empty lines to 301.
+  ClickItem(*form.Fragment_ListBox, 1);
+  std::string empty_lines;
+  for (int i = 0; i < 291; ++i) empty_lines += "\r\n";
+  EXPECT_EQ(form.Fragment_Memo->Document().Text(),
+            "== # Tail ==\r\n" + Lines(9) + empty_lines + "\r\n");
+}
+
+TEST_F(NavigationTest, TheExportWritesTheListWithTheCsvChoiceOnly) {
+  MainForm& form = *form_;
+  // "Новости" in Windows-1251.
+  Document().LoadText(Lines(50, {{0, "== Intro =="},
+                                 {12, "== label \xCD\xEE\xE2\xEE\xF1\xF2\xE8 =="},
+                                 {40, "/* label End */"}}));
+  Command(kCmdNavigation);
+  const fs::path csv = folder_ / L"разделы.csv";
+  auto& dialogs = surroundings_.file_dialogs;
+  dialogs.results.push_back(FileDialogResult{csv, 1});
+  Command(kCmdSaveSectionList);
+  ASSERT_EQ(dialogs.requests.size(), 1u);
+  EXPECT_EQ(dialogs.requests[0].title, L"Сохранение списка разделов");
+  EXPECT_EQ(dialogs.requests[0].filter, L"Список разделов с размерами (CSV)|*.csv|Все файлы|*.*");
+  EXPECT_EQ(dialogs.requests[0].filter_index, 1);
+  EXPECT_TRUE(dialogs.requests[0].ask_before_overwrite);
+  EXPECT_EQ(FileBytes(csv),
+            "0;12;Intro\r\n12;0;\xCD\xEE\xE2\xEE\xF1\xF2\xE8 ==\r\n"
+            "12;28;label \xCD\xEE\xE2\xEE\xF1\xF2\xE8\r\n40;;End\r\n");
+
+  // "Все файлы" writes nothing and is preselected next time; a cancel
+  // changes nothing.
+  dialogs.results.push_back(FileDialogResult{folder_ / L"other.csv", 2});
+  Command(kCmdSaveSectionList);
+  dialogs.results.push_back(std::nullopt);
+  Command(kCmdSaveSectionList);
+  EXPECT_EQ(dialogs.requests[2].filter_index, 2);
+  EXPECT_FALSE(fs::exists(folder_ / L"other.csv"));
+
+  // An empty list replaces the file with an empty one.
+  form.Navigation_ListBox->Clear();
+  dialogs.results.push_back(FileDialogResult{csv, 1});
+  Command(kCmdSaveSectionList);
+  EXPECT_EQ(dialogs.requests[3].filter_index, 2);
+  EXPECT_EQ(fs::file_size(csv), 0u);
+  EXPECT_TRUE(surroundings_.boxes.shown.empty());
+
+  // A file that cannot be created is reported with the system's reason.
+  dialogs.results.push_back(FileDialogResult{folder_ / L"no such folder" / L"a.csv", 1});
+  Command(kCmdSaveSectionList);
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
+  EXPECT_EQ(surroundings_.boxes.shown[0].kind, BoxKind::Error);
+  EXPECT_EQ(surroundings_.boxes.shown[0].text.rfind(L"Cannot create file \"", 0), 0u);
+}
+
+}  // namespace
+}  // namespace tarnpad
