@@ -7,10 +7,11 @@ namespace tarnpad {
 namespace {
 
 // Placeholders for the two bytes that have no character of their own. Both
-// lie outside the table, so they encode back without ambiguity, and both
-// explain themselves when the text is pasted into another program.
-constexpr wchar_t kNulPlaceholder = 0x2400;         // SYMBOL FOR NULL
-constexpr wchar_t kUnassignedPlaceholder = 0xFFFD;  // REPLACEMENT CHARACTER
+// lie outside the table, so they encode back without ambiguity, and both are
+// among the symbols that the editor's monospaced fonts draw (the characters
+// made for these purposes, U+2400 and U+FFFD, are not).
+constexpr wchar_t kNulPlaceholder = 0x25CB;         // WHITE CIRCLE
+constexpr wchar_t kUnassignedPlaceholder = 0x25A1;  // WHITE SQUARE
 constexpr unsigned char kUnassignedByte = 0x98;
 
 // Bytes 0x80-0xBF; 0xC0-0xFF are the Cyrillic letters U+0410-U+044F in order
@@ -20,7 +21,7 @@ constexpr std::array<wchar_t, 64> kUpperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
-    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x25A1, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
     0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
     0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0

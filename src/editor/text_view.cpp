@@ -94,11 +94,19 @@ LRESULT CALLBACK TextView::WindowProc(HWND window, UINT message, WPARAM wparam, 
   try {
     return view->HandleMessage(message, wparam, lparam);
   } catch (const Failure& failure) {
-    ShowError(window, failure.Message());
+    view->ReportFailure(failure.Message());
   } catch (const std::exception& error) {
-    ShowError(window, DecodeText(error.what()));
+    view->ReportFailure(DecodeText(error.what()));
   }
   return 0;
+}
+
+void TextView::ReportFailure(const std::wstring& message) {
+  if (onFailure) {
+    onFailure(message);
+  } else {
+    ShowError(window_, message);
+  }
 }
 
 LRESULT TextView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

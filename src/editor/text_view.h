@@ -48,6 +48,9 @@ class TextView final : private DocumentListener {
   std::function<void(UINT virtualKey)> onKeyUp;
   std::function<void()> onSelectionChanged;
   std::function<void(POINT screen, bool fromKeyboard)> onContextMenu;
+  // A step of the view that failed (the clipboard could not be opened, say);
+  // without an owner's handler the view shows the message itself.
+  std::function<void(const std::wstring& message)> onFailure;
 
   // Editing commands, as the keys run them. In read-only mode the ones that
   // would change the text do nothing.
@@ -72,6 +75,7 @@ class TextView final : private DocumentListener {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void ReportFailure(const std::wstring& message);
 
   // DocumentListener
   void SelectionChanged() override;

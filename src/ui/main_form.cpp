@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "core/failure.h"
 #include "editor/text_view.h"
 #include "ui/dispatch.h"
 #include "ui/dpi.h"
@@ -181,6 +182,10 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void MainForm::Dispatch(const std::function<void()>& handler) {
   RunHandler(handler, *seams_.boxes, [this] { return TaskbarTitle(); });
+}
+
+void MainForm::ShowFailure(const std::wstring& message) {
+  Dispatch([&message] { throw Failure(message); });
 }
 
 void MainForm::Relayout() {

@@ -45,6 +45,8 @@ class MainForm {
   // Runs a handler; a failure is shown in the error box and the event loop
   // goes on.
   void Dispatch(const std::function<void()>& handler);
+  // Shows a failure's message in the error box, as Dispatch does.
+  void ShowFailure(const std::wstring& message);
 
   AppState state;
 
@@ -93,8 +95,31 @@ class MainForm {
   // Editing tools (tools/):
 
   // Documents (documents/):
+  // What each file dialog proposes next: the name and filter last chosen in it.
+  FileDialogResult open_dialog_choice;
+  FileDialogResult save_dialog_choice;
+  // Save As: asks for a name, then writes the text there; false when the
+  // user cancelled the dialog.
+  bool SaveDocumentAs();
+  // New's and Open's question about modified text; false when the text
+  // should stay.
+  bool SettleUnsavedDocument();
 
   // Settings page (settings/):
+  // The page's controls (settings/tune_page.h), made by CreateTunePage.
+  struct TunePage;
+  struct TunePageDeleter {
+    void operator()(TunePage* page) const;
+  };
+  std::unique_ptr<TunePage, TunePageDeleter> tune;
+  void Tune_Backup_CheckBoxClick();
+  void Tune_Backup_Edited_CheckBoxClick();
+  void Tune_Navigation_List_Wide_RadioButtonClick();
+  void Tune_Navigation_List_Compact_RadioButtonClick();
+  void Tune_Navigation_Font_Small_RadioButtonClick();
+  void Tune_Navigation_Font_Normal_RadioButtonClick();
+  void Tune_Navigation_Font_Big_RadioButtonClick();
+  void Button2Click();
 
   // Sizes of the panels whose special values carry a state: the navigation
   // panel at width 1 is hidden, the tools panel at height 25 is collapsed,

@@ -33,8 +33,14 @@ void StatusBar::UpdatePanels() {
 void StatusBar::SetPanelText(int index, const std::wstring& text) {
   if (index < 0 || index >= kPanelCount) return;
   texts_[static_cast<size_t>(index)] = text;
-  // A leading tab centres a panel's text.
-  const std::wstring shown = index == kCentredPanel ? L"\t" + text : text;
+  // A panel shows one line: line breaks and tabs inside the text (a
+  // selection may hold them) are shown as spaces. A leading tab centres a
+  // panel's text.
+  std::wstring shown = text;
+  for (wchar_t& ch : shown) {
+    if (ch == L'\r' || ch == L'\n' || ch == L'\t') ch = L' ';
+  }
+  if (index == kCentredPanel) shown.insert(0, 1, L'\t');
   SendMessageW(handle_, SB_SETTEXTW, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(shown.c_str()));
 }
