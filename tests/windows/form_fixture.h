@@ -1,0 +1,92 @@
+#pragma once
+
+// A real main window with scripted surroundings, its program folder and a
+// scratch folder for documents, both removed afterwards.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "editor/text_view.h"
+#include "scripted_seams.h"
+#include "ui/main_form.h"
+
+namespace tarnpad {
+
+class FormFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    DiscardQuitMessage();
+    root_ = std::filesystem::temp_directory_path() /
+            ("tarnpad-form-" + std::to_string(GetCurrentProcessId()));
+    program_dir_ = root_ / L"program";
+    folder_ = root_ / L"документы";
+    std::filesystem::create_directories(program_dir_);
+    std::filesystem::create_directories(folder_);
+  }
+
+  void TearDown() override {
+    form_.reset();
+    DiscardQuitMessage();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root_)) {
+      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
+
+  // A main window that ends posts the event loop's quit message, which would
+  // end the next modal box of this test program at once.
+  static void DiscardQuitMessage() {
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+
+  MainForm& Start(const std::filesystem::path& argument = {}) {
+    form_ = std::make_unique<MainForm>(surroundings_.seams(program_dir_ / L""), argument.wstring());
+    return *form_;
+  }
+
+  std::filesystem::path WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  static std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+
+  // Characters typed into the editor at its caret.
+  void Type(const std::wstring& text) {
+    for (wchar_t c : text) SendMessageW(form_->RichEdit->Handle(), WM_CHAR, c, 0);
+  }
+
+  bool SaveEnabled() const {
+    return (GetMenuState(form_->menus.bar, kCmdFileSave, MF_BYCOMMAND) & MF_GRAYED) == 0;
+  }
+
+  std::wstring Panel(int index) const { return form_->_StatusBar->PanelText(index); }
+
+  // The dialog's next answer: this path, or a cancel.
+  void WillChoose(const std::filesystem::path& path, int filter_index = 1) {
+    surroundings_.file_dialogs.results.push_back(FileDialogResult{path, filter_index});
+  }
+
+  ScriptedSurroundings surroundings_;
+  std::filesystem::path root_;
+  std::filesystem::path program_dir_;
+  std::filesystem::path folder_;
+  std::unique_ptr<MainForm> form_;
+};
+
+}  // namespace tarnpad
