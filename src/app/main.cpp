@@ -41,6 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   seams.program_dir = tarnpad::ProgramDirectory();
 
   tarnpad::MainForm form(seams, FirstArgument());
+  form.onDestroyed = [] { PostQuitMessage(0); };
   boxes.SetOwner(form.Handle());
   file_dialogs.SetOwner(form.Handle());
   form.Show(show);

@@ -106,7 +106,10 @@ void MainForm::Show(int show_command) {
 }
 
 bool MainForm::TranslateShortcut(MSG& message) {
-  return TranslateAcceleratorW(window_, accelerators_, &message) != 0;
+  if (TranslateAcceleratorW(window_, accelerators_, &message)) return true;
+  // The settings page is walked with Tab and the arrow keys like a dialog;
+  // elsewhere Tab belongs to the editor and the notepad.
+  return _Notebook->ActivePage() == L"Tune" && IsDialogMessageW(window_, &message);
 }
 
 std::wstring MainForm::TaskbarTitle() const {
@@ -160,7 +163,9 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_SETFOCUS:
-      if (RichEdit) SetFocus(RichEdit->Handle());
+      // Back from a box or another program: the editor takes the keys again,
+      // unless the settings page stands in its place.
+      if (RichEdit && _Notebook->ActivePage() == L"Editor") SetFocus(RichEdit->Handle());
       return 0;
     case WM_CLOSE: {
       bool close = false;
@@ -169,10 +174,17 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_TIMER:
-      Dispatch([this] { Backup_TimerTimer(); });
+      // The timer ticks on while a box is open, the error box of a failed
+      // copy included: a tick during a tick is skipped, so failures do not
+      // pile up boxes.
+      if (!backup_tick_running_) {
+        backup_tick_running_ = true;
+        Dispatch([this] { Backup_TimerTimer(); });
+        backup_tick_running_ = false;
+      }
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      if (onDestroyed) onDestroyed();
       return 0;
     default:
       break;

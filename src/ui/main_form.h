@@ -34,8 +34,11 @@ class MainForm {
   HWND Handle() const { return window_; }
   // Shows the window, maximised.
   void Show(int show_command);
-  // Keyboard shortcuts for messages of the event loop; true when taken.
+  // Keyboard shortcuts (and the settings page's dialog keys) for messages of
+  // the event loop; true when taken.
   bool TranslateShortcut(MSG& message);
+  // Runs when the window is gone; the program ends its event loop there.
+  std::function<void()> onDestroyed;
 
   // The taskbar title (the caption of the hidden owner window).
   std::wstring TaskbarTitle() const;
@@ -231,6 +234,7 @@ class MainForm {
   DockLayout layout_;
   std::wstring first_argument_;
   bool backup_timer_enabled_ = false;
+  bool backup_tick_running_ = false;
   int dpi_ = 96;
   struct Fonts {
     HFONT form = nullptr;         // "MS Sans Serif" 8 points: every control's default

@@ -63,7 +63,9 @@ std::optional<std::wstring> WindowsMessageBoxes::InputBox(const std::wstring& ca
 
 std::optional<FileDialogResult> WindowsFileDialogs::ChooseFileToOpen(
     const FileDialogRequest& request) {
-  return RunFileDialog(GetOpenFileNameW, owner_, request, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  // A name that does not exist yet is accepted: it names the document, and
+  // the next save creates the file.
+  return RunFileDialog(GetOpenFileNameW, owner_, request, OFN_PATHMUSTEXIST);
 }
 
 std::optional<FileDialogResult> WindowsFileDialogs::ChooseFileToSave(

@@ -24,7 +24,6 @@ class FormFixture : public ::testing::Test {
   void SetUp() override {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    DiscardQuitMessage();
     root_ = std::filesystem::temp_directory_path() /
             ("tarnpad-form-" + std::to_string(GetCurrentProcessId()));
     program_dir_ = root_ / L"program";
@@ -35,20 +34,11 @@ class FormFixture : public ::testing::Test {
 
   void TearDown() override {
     form_.reset();
-    DiscardQuitMessage();
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root_)) {
       SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
-  }
-
-  // A main window that ends posts the event loop's quit message, which would
-  // end the next modal box of this test program at once.
-  static void DiscardQuitMessage() {
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
   }
 
   MainForm& Start(const std::filesystem::path& argument = {}) {
