@@ -10,6 +10,7 @@ packages=(
   wine wine64
   xvfb xdotool xclip imagemagick
   fonts-liberation fonts-dejavu-core
+  python3
 )
 
 missing=()
