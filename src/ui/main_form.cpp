@@ -147,6 +147,18 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
       Relayout();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another resolution: the design sizes are kept
+      // as logical sizes, so only the fonts and the placement change.
+      dpi_ = HIWORD(wparam);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      CreateFonts();
+      ApplyFonts();
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_COMMAND:
       if (lparam == 0) {  // a menu item or a keyboard shortcut
         const UINT id = LOWORD(wparam);

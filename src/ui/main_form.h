@@ -220,6 +220,7 @@ class MainForm {
   void CreateEditorPage();
   void CreateToolsPanel();
   void CreateFonts();
+  void ApplyFonts();
   void ApplyNavigationListFont();
   void Relayout();
   void RunCommand(UINT id);

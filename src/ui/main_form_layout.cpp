@@ -85,7 +85,10 @@ void MainForm::CreateControls() {
   Tune_Page = &_Notebook->AddPage(L"Tune");
   CreateEditorPage();
   CreateTunePage();
+  ApplyFonts();
+}
 
+void MainForm::ApplyFonts() {
   EnumChildWindows(
       window_,
       [](HWND child, LPARAM font) {
@@ -98,6 +101,8 @@ void MainForm::CreateControls() {
   Button4->SetFont(fonts_->tool_button);
   ApplyNavigationListFont();
   Navigation_ListBox->SetItemHeight(Scale(11, dpi_));
+  Fragment_ListBox->SetItemHeight(Scale(13, dpi_));
+  TabbedNotebook1->SetTabFont(fonts_->form);
   Relayout();
 }
 
@@ -164,11 +169,9 @@ void MainForm::CreateToolsPanel() {
       Tools_Panel->Handle(),
       std::vector<std::wstring>{L"Выдержка", L"Блокнот", L"Поиск", L"Замена", L"Свернуть"});
   Tools_Panel->Layout().Add(TabbedNotebook1->Handle(), Dock::Client, 0);
-  TabbedNotebook1->SetTabFont(fonts_->form);
 
   Panel& fragments = TabbedNotebook1->Page(0);
   Fragment_ListBox = std::make_unique<ListBox>(fragments.Handle());
-  Fragment_ListBox->SetItemHeight(Scale(13, dpi_));
   fragments.Layout().Add(Fragment_ListBox->Handle(), Dock::Left, 281);
   Splitter3 = std::make_unique<Splitter>(fragments, Fragment_ListBox->Handle(), 1);
   fragments.Layout().Add(Splitter3->Handle(), Dock::Left, kSplitterThickness);
