@@ -1,6 +1,7 @@
 #include "core/text_document.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "core/gap_buffer.h"
@@ -40,6 +41,14 @@ class TextDocument::Impl {
   }
 
   void SetListener(DocumentListener* listener) { listener_ = listener; }
+
+  void HoldNotifications() { ++holds_; }
+  void ReleaseNotifications() {
+    if (--holds_ > 0) return;
+    const std::optional<TextChangeKind> text = std::exchange(held_text_, std::nullopt);
+    if (text) NotifyText(*text);
+    if (std::exchange(held_selection_, false)) NotifySelection();
+  }
 
   void Select(Selection selection) {
     selection = {Clamp(selection.anchor), Clamp(selection.caret)};
@@ -114,10 +123,18 @@ class TextDocument::Impl {
   }
 
   void NotifyText(TextChangeKind kind) {
-    if (listener_ != nullptr) listener_->TextChanged(kind);
+    if (holds_ > 0) {
+      if (held_text_ != TextChangeKind::Reload) held_text_ = kind;
+    } else if (listener_ != nullptr) {
+      listener_->TextChanged(kind);
+    }
   }
   void NotifySelection() {
-    if (listener_ != nullptr) listener_->SelectionChanged();
+    if (holds_ > 0) {
+      held_selection_ = true;
+    } else if (listener_ != nullptr) {
+      listener_->SelectionChanged();
+    }
   }
 
   GapBuffer<std::string> bytes_;
@@ -125,6 +142,10 @@ class TextDocument::Impl {
   Selection selection_;  // clamped to the text, never inside a pair
   UndoHistory history_;
   DocumentListener* listener_ = nullptr;
+  int holds_ = 0;  // live BulkEdits
+  // What the listener has yet to hear when the last BulkEdit ends.
+  std::optional<TextChangeKind> held_text_;
+  bool held_selection_ = false;
 };
 
 TextDocument::TextDocument() : impl_(std::make_unique<Impl>()) {}
@@ -132,6 +153,14 @@ TextDocument::~TextDocument() = default;
 
 void TextDocument::SetListener(DocumentListener* listener) {
   impl_->SetListener(listener);
+}
+
+TextDocument::BulkEdit::BulkEdit(TextDocument& document) : document_(document) {
+  document_.impl_->HoldNotifications();
+}
+
+TextDocument::BulkEdit::~BulkEdit() {
+  document_.impl_->ReleaseNotifications();
 }
 
 std::int64_t TextDocument::EditorLineCount() const {

@@ -48,6 +48,21 @@ class TextDocument {
 
   void SetListener(DocumentListener* listener);
 
+  // While one lives, the listener hears nothing; when the outermost one ends,
+  // it hears once of what changed meanwhile: the text (as a reload when any
+  // of the changes was one), then the selection. For commands that rewrite
+  // many lines, whose single steps nobody gets to see.
+  class BulkEdit {
+   public:
+    explicit BulkEdit(TextDocument& document);
+    ~BulkEdit();
+    BulkEdit(const BulkEdit&) = delete;
+    BulkEdit& operator=(const BulkEdit&) = delete;
+
+   private:
+    TextDocument& document_;
+  };
+
   // --- Line access ---------------------------------------------------------
   // Physical lines, minus one when the last physical line is empty.
   std::int64_t EditorLineCount() const;

@@ -153,6 +153,36 @@ TEST(TextDocumentTest, NotificationsComeOnlyWhenSomethingChanges) {
   EXPECT_EQ(listener.log, "edit@1 sel@1 sel@0 sel@5 reload@0 sel@0 ");
 }
 
+TEST(TextDocumentTest, ABulkEditIsHeardOnceWhenTheOutermostOneEnds) {
+  TextDocument document;
+  Loaded(document, "a\r\nb\r\nc");
+  RecordingListener listener(document);
+  {
+    const TextDocument::BulkEdit outer(document);
+    {
+      const TextDocument::BulkEdit inner(document);
+      document.ReplaceEditorLine(2, "cc");
+      document.ReplaceEditorLine(0, "aa");
+    }
+    document.SetCaret(1);
+    EXPECT_EQ(listener.log, "");
+  }
+  EXPECT_EQ(listener.log, "edit@1 sel@1 ");
+
+  listener.log.clear();
+  {
+    const TextDocument::BulkEdit bulk(document);
+    document.SetCaret(1);  // no change
+  }
+  {
+    const TextDocument::BulkEdit bulk(document);
+    document.ReplaceEditorLine(1, "x");
+    document.LoadText("y");
+    document.ReplaceEditorLine(0, "z");
+  }
+  EXPECT_EQ(listener.log, "reload@1 sel@1 ");
+}
+
 TEST(TextDocumentTest, EditingKeysTakeWholeBreaksAndUndoRestoresTheSelection) {
   TextDocument document;
   Loaded(document, "ab\r\ncd").SetCaret(4);
