@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <stdexcept>
+
 namespace tarnpad {
 
 TabbedNotebook::TabbedNotebook(HWND parent, const std::vector<std::wstring>& captions)
@@ -105,6 +107,13 @@ Panel& PageContainer::AddPage(const std::wstring& name) {
 void PageContainer::ShowPage(const std::wstring& name) {
   for (auto& [page_name, page] : pages_) page->Show(page_name == name);
   active_ = name;
+}
+
+Panel& PageContainer::Page(const std::wstring& name) {
+  for (auto& [page_name, page] : pages_) {
+    if (page_name == name) return *page;
+  }
+  throw std::out_of_range("no page of that name");
 }
 
 }  // namespace tarnpad

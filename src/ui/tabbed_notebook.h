@@ -48,6 +48,7 @@ class PageContainer : public Panel {
   explicit PageContainer(HWND parent);
   Panel& AddPage(const std::wstring& name);
   void ShowPage(const std::wstring& name);
+  Panel& Page(const std::wstring& name);
   const std::wstring& ActivePage() const { return active_; }
 
  private:
