@@ -23,6 +23,7 @@ bool InsertAtCaret(TextDocument& document, std::string_view opening, std::string
   const auto [column, line_index] = document.CaretPoint();
   const std::string line = document.EditorLine(line_index);
   const bool changes = !opening.empty() || !closing.empty();
+  const TextDocument::BulkEdit bulk(document);
 
   if (selected <= column) {
     // Nothing selected, or the selection lies within the caret line.

@@ -23,6 +23,7 @@ std::int64_t FrameSelectedLinesInEcho(TextDocument& document) {
 }
 
 std::int64_t StripComments(TextDocument& document) {
+  const TextDocument::BulkEdit bulk(document);
   std::int64_t changed = 0;
   bool last_step_changed = false;
   std::string line;

@@ -67,6 +67,7 @@ std::optional<std::int64_t> SearchNext(const TextDocument& document, std::string
 
 std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::string_view to) {
   if (from.empty()) return 0;
+  const TextDocument::BulkEdit bulk(document);
   std::int64_t changed = 0;
   std::string line;
   std::string result;

@@ -13,11 +13,13 @@ namespace tarnpad {
 // before anything changes, each line break counting 2) and loses, before each
 // step up, the length of the line just visited as that line now is, its
 // break not counted. The walk ends at line 0 or when the budget is used up.
+// The document's listener hears of the whole walk once, when it ends.
 //
 // visit(index, line, is_caret_line) may rewrite line index and returns that
 // line's length afterwards.
 template <typename Visit>
 void WalkSelectedLinesUpwards(TextDocument& document, Visit visit) {
+  const TextDocument::BulkEdit bulk(document);
   std::int64_t index = document.CaretPoint().Line;
   std::int64_t budget = document.SelectionLength();
   std::string line;

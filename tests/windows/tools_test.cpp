@@ -1,0 +1,374 @@
+// The editing tools in the real main window: each command through its menu
+// identifier or its control, the focus they leave, the notepad's panel rule,
+// the clipboard, and which commands count as edits.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <regex>
+#include <string>
+
+#include "core/text_document.h"
+#include "editor/clipboard.h"
+#include "editor/text_view.h"
+#include "scripted_seams.h"
+#include "ui/main_form.h"
+
+namespace tarnpad {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Remembers what the input box was asked with.
+class RecordingBoxes : public ScriptedBoxes {
+ public:
+  std::wstring caption, prompt, initial;
+  std::optional<std::wstring> InputBox(const std::wstring& c, const std::wstring& p,
+                                       const std::wstring& i) override {
+    caption = c;
+    prompt = p;
+    initial = i;
+    return ScriptedBoxes::InputBox(c, p, i);
+  }
+};
+
+class ToolsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Seams seams = surroundings_.seams(fs::temp_directory_path());
+    seams.boxes = &boxes_;
+    form_ = std::make_unique<MainForm>(seams, L"");
+  }
+  void TearDown() override {
+    form_.reset();
+    // The closing main window ends the event loop; that must not end the
+    // next test's modal loops.
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
+
+  TextDocument& Doc() { return form_->RichEdit->Document(); }
+  void Load(const std::string& text) {
+    Doc().LoadText(text);
+    form_->state.TextModified = false;
+    form_->state.BackupPending = false;
+  }
+  void Command(UINT id) { SendMessageW(form_->Handle(), WM_COMMAND, id, 0); }
+  bool Modified() const {
+    return form_->state.TextModified && form_->state.BackupPending &&
+           form_->_StatusBar->PanelText(2) == L"Изменён";
+  }
+  static std::string ManyLines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\r\n";
+    return text;
+  }
+
+  ScriptedSurroundings surroundings_;
+  RecordingBoxes boxes_;
+  std::unique_ptr<MainForm> form_;
+};
+
+TEST_F(ToolsTest, InsertionItemsPutTheirWindows1251BytesAtTheCaret) {
+  const struct {
+    UINT id;
+    std::string line;
+  } cases[] = {
+      {kCmdEscapeFirst, "x&copy;abcx"},
+      {kCmdEscapeFirst + 1, "x&amp;abcx"},
+      {kCmdEscapeFirst + 14, "x&nbsp;abcx"},
+      {kCmdSymbolFirst,
+       "x\xB7"
+       "abcx"},
+      {kCmdSymbolFirst + 5,
+       "x\xAB"
+       "abc\xBBx"},
+      {kCmdSymbolFirst + 14,
+       "x\xA7"
+       "abcx"},
+  };
+  for (const auto& c : cases) {
+    Load("first\r\nxabcx\r\nlast");
+    Doc().SetSelection(8, 11);  // abc
+    Command(c.id);
+    EXPECT_EQ(Doc().Text(), "first\r\n" + c.line + "\r\nlast") << c.id;
+    EXPECT_EQ(Doc().SelectionLength(), 0);
+    EXPECT_EQ(Doc().Caret(), Doc().LineEnd(1));
+    EXPECT_TRUE(Modified());
+  }
+
+  // Undo from the context menu does not take an insertion back.
+  Load("");
+  Command(kCmdEscapeFirst);
+  Command(kCmdUndo);
+  EXPECT_EQ(Doc().Text(), "&copy;");
+}
+
+TEST_F(ToolsTest, GuillemetButtonWrapsTheSelectionAndLeavesTheFocusInTheEditor) {
+  ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
+  Load("xabcx");
+  Doc().SetSelection(1, 4);
+  SetFocus(form_->RichEdit->Handle());
+  HWND bar = form_->ToolBar->Handle();
+  const auto index = SendMessageW(bar, TB_COMMANDTOINDEX, kCmdToolGuillemets, 0);
+  RECT button;
+  ASSERT_TRUE(SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(&button)));
+  const LPARAM middle =
+      MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  SendMessageW(bar, WM_LBUTTONUP, 0, middle);
+  EXPECT_EQ(Doc().Text(),
+            "x\xAB"
+            "abc\xBBx");
+  EXPECT_TRUE(Modified());
+  EXPECT_EQ(GetFocus(), form_->RichEdit->Handle());
+}
+
+TEST_F(ToolsTest, IndentingFocusesTheEditorAndOutdentingDoesNot) {
+  ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
+  form_->TabbedNotebook1->SelectByCaption(L"Поиск");
+  const struct {
+    UINT id;
+    std::string text;
+  } cases[] = {
+      {kCmdIndent2, "zero\r\n  one\r\n  two\r\n  three"},
+      {kCmdIndent4, "zero\r\none\r\n    two\r\n    three"},
+      {kCmdIndent6, "zero\r\none\r\n      two\r\n      three"},
+      {kCmdIndentTab, "\tzero\r\n\tone\r\n\ttwo\r\n\tthree"},
+  };
+  for (const auto& c : cases) {
+    Load("zero\r\none\r\ntwo\r\nthree");
+    Doc().SetSelection(6, Doc().Length());
+    SetFocus(form_->Search_Edit->Handle());
+    Command(c.id);
+    EXPECT_EQ(Doc().Text(), c.text) << c.id;
+    EXPECT_EQ(GetFocus(), form_->RichEdit->Handle()) << c.id;
+    EXPECT_TRUE(Modified());
+  }
+
+  Load("  a\r\n\tb\r\n   c");
+  Doc().SelectAll();
+  SetFocus(form_->Search_Edit->Handle());
+  Command(kCmdOutdent2);
+  EXPECT_EQ(Doc().Text(), "a\r\n\tb\r\n c");
+  EXPECT_EQ(GetFocus(), form_->Search_Edit->Handle());
+  EXPECT_TRUE(Modified());
+}
+
+TEST_F(ToolsTest, CommandsThatLeaveEveryLineAsItWasAreNoEdit) {
+  Load("  $a = 1;");
+  Command(kCmdEchoFrame);
+  EXPECT_EQ(Doc().Text(), "echo '$a = 1;'.$br;");
+  EXPECT_TRUE(Modified());
+
+  Load("$a = 2;\r\n\r\n  # note\r\n    $x = 1; # set\r\n// old");
+  Command(kCmdStripComments);
+  EXPECT_EQ(Doc().Text(), "$a = 2;\r\n$x = 1; # set\r\n// old");
+  EXPECT_TRUE(Modified());
+
+  // A second strip, an outdent of unindented lines and a replace-all without
+  // a hit change nothing.
+  Load(Doc().Text());
+  Doc().SelectAll();
+  Command(kCmdStripComments);
+  Command(kCmdOutdent2);
+  form_->Replace_From_Edit->SetText(L"nowhere");
+  form_->Replace_All_Button->onClick();
+  EXPECT_EQ(Doc().Text(), "$a = 2;\r\n$x = 1; # set\r\n// old");
+  EXPECT_FALSE(form_->state.TextModified);
+  EXPECT_FALSE(form_->state.BackupPending);
+}
+
+TEST_F(ToolsTest, FindAsksForTextAndScrollsToTheFirstLineOrSaysNothingFound) {
+  Load(ManyLines(40) + "\xC8\xF1\xEA\xE0\xF2\xFC\r\n" + ManyLines(50) + "\xC8\xF1\xEA\xE0\xF2\xFC" +
+       "\r\n" + ManyLines(200));
+  Doc().SetCaret(3);
+  form_->state.LastFoundLine = 7;
+
+  boxes_.inputs = {std::nullopt, L"", L"Искать", L"искать"};
+  Command(kCmdFind);  // cancelled
+  Command(kCmdFind);  // empty
+  EXPECT_TRUE(boxes_.shown.empty());
+  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 0);
+
+  Command(kCmdFind);
+  EXPECT_EQ(boxes_.caption, L"Поиск текста");
+  EXPECT_EQ(boxes_.prompt, L"Введите строку поиска");
+  EXPECT_EQ(boxes_.initial, L"");
+  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 40);
+  EXPECT_EQ(Doc().Caret(), 3);
+  EXPECT_EQ(form_->state.LastFoundLine, 7);
+
+  Command(kCmdFind);  // the letter case differs
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].kind, BoxKind::Plain);
+  EXPECT_EQ(boxes_.shown[0].title, form_->TaskbarTitle());
+  EXPECT_EQ(boxes_.shown[0].text, L"Ничего не найдено");
+  EXPECT_EQ(boxes_.shown[0].buttons, BoxButtons::Ok);
+  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 40);
+}
+
+TEST_F(ToolsTest, SearchTabFindsFromTheLastHitWithoutWrappingAround) {
+  Load("? hit\r\n" + ManyLines(40) + "hit\r\n" + ManyLines(50) + "hit\r\n" + ManyLines(200));
+  Edit& field = *form_->Search_Edit;
+  field.SetText(L"hit");
+  form_->Search_More_Button->onClick();  // before any find: line 0 is skipped
+  EXPECT_EQ(form_->state.LastFoundLine, 41);
+  form_->Search_More_Button->onClick();
+  EXPECT_EQ(form_->state.LastFoundLine, 92);
+  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 92);
+  form_->Search_More_Button->onClick();  // no wrap-around
+  EXPECT_EQ(form_->state.LastFoundLine, 92);
+  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 92);
+
+  // Neither an empty text, nor one that cannot occur in the document, nor
+  // Enter in the field starts a search.
+  for (const wchar_t* text : {L"", L"中"}) {
+    field.SetText(text);
+    form_->Search_Button->onClick();
+    EXPECT_EQ(form_->state.LastFoundLine, 92);
+  }
+  field.SetText(L"hit");
+  SendMessageW(field.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  SendMessageW(field.Handle(), WM_CHAR, L'\r', 1);
+  EXPECT_EQ(form_->state.LastFoundLine, 92);
+
+  form_->Search_Button->onClick();
+  EXPECT_EQ(form_->state.LastFoundLine, 0);
+  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 0);
+}
+
+TEST_F(ToolsTest, ReplaceAllWorksOnTheBytesOfTheFieldsTexts) {
+  const std::string untouched = "keep  \t \r\n";
+  Load("a b\r\n" + untouched + "\xF1\xEB\xEE\xE2\xEE\r\n? mark");
+  form_->Replace_From_Edit->SetText(L"слово");
+  form_->Replace_To_Edit->SetText(L"Ё");
+  form_->Replace_All_Button->onClick();
+  EXPECT_EQ(Doc().Text(), "a b\r\n" + untouched + "\xA8\r\n? mark");
+  EXPECT_TRUE(Modified());
+
+  // An empty text to find, or one with no Windows-1251 byte, replaces nothing.
+  Load(Doc().Text());
+  for (const wchar_t* from : {L"", L"中"}) {
+    form_->Replace_From_Edit->SetText(from);
+    form_->Replace_All_Button->onClick();
+  }
+  EXPECT_EQ(Doc().Text(), "a b\r\n" + untouched + "\xA8\r\n? mark");
+  EXPECT_FALSE(form_->state.TextModified);
+}
+
+TEST_F(ToolsTest, PasswordsGoInFrontOfTheSelectionAndTheStripShowsTheirGroup) {
+  Load("xabcx");
+  Doc().SetSelection(1, 4);
+  Command(kCmdComplexPassword);
+  const std::string line = Doc().Text();
+  EXPECT_TRUE(std::regex_match(line, std::regex("x(\\w{4}-){3}\\w{4}abcx"))) << line;
+  EXPECT_TRUE(Modified());
+  Load("");
+  Command(kCmdSimplePassword);
+  EXPECT_TRUE(std::regex_match(Doc().Text(), std::regex("\\d{4}-\\d{4}"))) << Doc().Text();
+
+  for (int i = 0; i < 2; ++i) {
+    Command(kCmdPasswordsShow);
+    EXPECT_EQ(form_->ToolsNotebookHeight(), 105);
+    EXPECT_EQ(form_->_ToolsNotebook->ActivePage(), L"PasswordsGenerator");
+  }
+  for (int i = 0; i < 2; ++i) {
+    Command(kCmdPasswordsHide);
+    EXPECT_EQ(form_->ToolsNotebookHeight(), 0);
+  }
+}
+
+TEST_F(ToolsTest, ContextMenuEditsGoThroughTheClipboardAndCountAsEdits) {
+  HWND window = form_->Handle();
+  Load("abcd");
+  Doc().SetSelection(1, 3);
+  Command(kCmdCopy);
+  EXPECT_EQ(ClipboardText(window), "bc");
+  EXPECT_FALSE(form_->state.TextModified);
+
+  Command(kCmdPaste);  // the very text that was selected
+  EXPECT_EQ(Doc().Text(), "abcd");
+  EXPECT_FALSE(form_->state.TextModified);
+
+  ASSERT_TRUE(PutClipboardText(window, "\xC6\r\n"));
+  Doc().SetCaret(4);
+  Command(kCmdPaste);
+  EXPECT_EQ(Doc().Text(), "abcd\xC6\r\n");
+  EXPECT_TRUE(Modified());
+
+  Load("abcd");
+  Command(kCmdCut);  // nothing selected
+  Command(kCmdDelete);
+  Command(kCmdUndo);  // nothing to undo after loading
+  EXPECT_FALSE(form_->state.TextModified);
+  Doc().SetSelection(3, 1);
+  Command(kCmdCut);
+  EXPECT_EQ(Doc().Text(), "ad");
+  EXPECT_EQ(ClipboardText(window), "bc");
+  EXPECT_TRUE(Modified());
+
+  Load("abcd");
+  Doc().SetSelection(0, 2);
+  Command(kCmdDelete);
+  EXPECT_EQ(Doc().Text(), "cd");
+  EXPECT_TRUE(Modified());
+  form_->state.TextModified = false;
+  Command(kCmdUndo);
+  EXPECT_EQ(Doc().Text(), "abcd");
+  EXPECT_TRUE(form_->state.TextModified);
+}
+
+TEST_F(ToolsTest, CopyToNotepadOpensACollapsedPanelOnTheNotepadTab) {
+  TabbedNotebook& tabs = *form_->TabbedNotebook1;
+  Load("ab\r\n\xF6\xE4\r\n");
+  Doc().SetSelection(0, 6);
+  form_->Memo1->SetText(L"old");
+  ASSERT_EQ(form_->ToolsPanelHeight(), 25);
+  Command(kCmdCopyToNotepad);
+  EXPECT_EQ(form_->Memo1->Text(), L"ab\r\nцд\r\n");
+  EXPECT_EQ(form_->ToolsPanelHeight(), 120);
+  EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
+
+  // Any other height stays; only the tab changes.
+  tabs.SelectByCaption(L"Поиск");
+  form_->SetToolsPanelHeight(60);
+  Doc().SetCaret(0);
+  Command(kCmdCopyToNotepad);
+  EXPECT_EQ(form_->Memo1->Text(), L"\r\n");
+  EXPECT_EQ(form_->ToolsPanelHeight(), 60);
+  EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
+
+  tabs.SelectByCaption(L"Свернуть");
+  ASSERT_EQ(form_->ToolsPanelHeight(), 25);
+  Command(kCmdCopyToNotepad);
+  EXPECT_EQ(form_->ToolsPanelHeight(), 120);
+  EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
+
+  // "Выделить" selects the notepad without taking the focus; "Очистить"
+  // works from any tab.
+  ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
+  form_->Memo1->SetText(L"notes");
+  SetFocus(form_->RichEdit->Handle());
+  form_->Button4->onClick();
+  DWORD start = 1, end = 0;
+  SendMessageW(form_->Memo1->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 5u);
+  EXPECT_EQ(GetFocus(), form_->RichEdit->Handle());
+  tabs.SelectByCaption(L"Замена");
+  form_->Button3->onClick();
+  EXPECT_EQ(form_->Memo1->Text(), L"");
+  EXPECT_FALSE(form_->state.TextModified);
+}
+
+}  // namespace
+}  // namespace tarnpad
