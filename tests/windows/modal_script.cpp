@@ -31,11 +31,6 @@ std::wstring WindowText(HWND window) {
 }
 
 ScriptedOwner::ScriptedOwner(std::deque<ModalStep> steps) : steps_(std::move(steps)) {
-  // A window of an earlier test may have ended the message loop it expected
-  // on its destruction; a dialog loop would end at once on that WM_QUIT.
-  MSG quit;
-  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
   RegisterOwnerClass(&Procedure);
   window_ = CreateWindowExW(0, kClassName, L"Owner", WS_OVERLAPPEDWINDOW, 100, 80, 700, 500,
                             nullptr, nullptr, GetModuleHandleW(nullptr), this);

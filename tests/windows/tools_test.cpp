@@ -45,13 +45,7 @@ class ToolsTest : public ::testing::Test {
     seams.boxes = &boxes_;
     form_ = std::make_unique<MainForm>(seams, L"");
   }
-  void TearDown() override {
-    form_.reset();
-    // The closing main window ends the event loop; that must not end the
-    // next test's modal loops.
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  }
+  void TearDown() override { form_.reset(); }
 
   TextDocument& Doc() { return form_->RichEdit->Document(); }
   void Load(const std::string& text) {
