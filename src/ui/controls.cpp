@@ -211,8 +211,10 @@ void ListBox::OnCommand(WORD code, WORD) {
 }
 
 Edit::Edit(HWND parent, bool multi_line, bool takes_tab_stop) {
+  // A memo keeps showing its selection when another control has the focus.
   const DWORD style =
-      multi_line ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL;
+      multi_line ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | ES_NOHIDESEL
+                 : ES_AUTOHSCROLL;
   Attach(CreateChild(L"EDIT", parent, style | (takes_tab_stop ? WS_TABSTOP : 0), L"",
                      WS_EX_CLIENTEDGE));
 }
