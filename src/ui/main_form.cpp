@@ -259,123 +259,69 @@ void MainForm::ShowEditorContextMenu(POINT screen) {
 }
 
 void MainForm::RunCommand(UINT id) {
-  if (id >= kCmdEscapeFirst && id < kCmdEscapeFirst + kInsertionItemCount) {
+  using Handler = void (MainForm::*)();
+  struct CommandHandler {
+    UINT id;
+    Handler handler;
+  };
+  // Menu items, keyboard shortcuts and tool-bar buttons, by command.
+  static constexpr CommandHandler kHandlers[] = {
+      {kCmdFileCreate, &MainForm::MM_File_CreateClick},
+      {kCmdFileOpen, &MainForm::MM_File_OpenClick},
+      {kCmdFileSave, &MainForm::MM_File_SaveClick},
+      {kCmdToolSave, &MainForm::MM_File_SaveClick},  // SpeedButton2, also while the item is off
+      {kCmdFileSaveAs, &MainForm::MM_File_Save_AsClick},
+      {kCmdFileBackup, &MainForm::Backup_TimerTimer},
+      {kCmdFileExit, &MainForm::MM_File_ExitClick},
+      {kCmdNavigation, &MainForm::MM_NavigationClick},
+      {kCmdFind, &MainForm::N3Click},
+      {kCmdPasswordsShow, &MainForm::N55Click},
+      {kCmdPasswordsHide, &MainForm::N57Click},
+      {kCmdHeaderRenew, &MainForm::MM_File_DORN_RenewClick},
+      {kCmdEchoFrame, &MainForm::echobr1Click},
+      {kCmdStripComments, &MainForm::PHP1Click},
+      {kCmdHelpAbout, &MainForm::MM_Help_AboutClick},
+      {kCmdSettings, &MainForm::N34Click},
+      {kCmdHelpSite, &MainForm::MM_Help_SiteClick},
+      {kCmdHelpProductPage, &MainForm::N35Click},
+      {kCmdOpenEscapeMenu, &MainForm::OpenEscapeDropdown},
+      {kCmdOpenSymbolMenu, &MainForm::OpenSymbolDropdown},
+      {kCmdToolGuillemets, &MainForm::SpeedButton1Click},
+      {kCmdUndo, &MainForm::N44Click},
+      {kCmdCut, &MainForm::N6541Click},
+      {kCmdCopy, &MainForm::N36Click},
+      {kCmdPaste, &MainForm::N37Click},
+      {kCmdDelete, &MainForm::N38Click},
+      {kCmdComplexPassword, &MainForm::N59Click},
+      {kCmdSimplePassword, &MainForm::N60Click},
+      {kCmdCopyToNotepad, &MainForm::N50Click},
+      {kCmdOutdent2, &MainForm::N210Click},
+      {kCmdIndent2, &MainForm::N40Click},
+      {kCmdIndent4, &MainForm::N41Click},
+      {kCmdIndent6, &MainForm::N61Click},
+      {kCmdIndentTab, &MainForm::N42Click},
+      {kCmdSaveSectionList, &MainForm::N49Click},
+  };
+  const bool escape_item = id >= kCmdEscapeFirst && id < kCmdEscapeFirst + kInsertionItemCount;
+  const bool symbol_item = id >= kCmdSymbolFirst && id < kCmdSymbolFirst + kInsertionItemCount;
+  if (escape_item || symbol_item) {
     InsertionItemClick(id);
     return;
   }
-  if (id >= kCmdSymbolFirst && id < kCmdSymbolFirst + kInsertionItemCount) {
-    InsertionItemClick(id);
-    return;
+  for (const CommandHandler& command : kHandlers) {
+    if (command.id == id) {
+      (this->*command.handler)();
+      return;
+    }
   }
-  switch (id) {
-    case kCmdFileCreate:
-      MM_File_CreateClick();
-      break;
-    case kCmdFileOpen:
-      MM_File_OpenClick();
-      break;
-    case kCmdFileSave:
-      MM_File_SaveClick();
-      break;
-    case kCmdToolSave:
-      MM_File_SaveClick();
-      break;
-    case kCmdFileSaveAs:
-      MM_File_Save_AsClick();
-      break;
-    case kCmdFileBackup:
-      Backup_TimerTimer();
-      break;
-    case kCmdFileExit:
-      MM_File_ExitClick();
-      break;
-    case kCmdNavigation:
-      MM_NavigationClick();
-      break;
-    case kCmdFind:
-      N3Click();
-      break;
-    case kCmdPasswordsShow:
-      N55Click();
-      break;
-    case kCmdPasswordsHide:
-      N57Click();
-      break;
-    case kCmdHeaderRenew:
-      MM_File_DORN_RenewClick();
-      break;
-    case kCmdEchoFrame:
-      echobr1Click();
-      break;
-    case kCmdStripComments:
-      PHP1Click();
-      break;
-    case kCmdHelpAbout:
-      MM_Help_AboutClick();
-      break;
-    case kCmdSettings:
-      N34Click();
-      break;
-    case kCmdHelpSite:
-      MM_Help_SiteClick();
-      break;
-    case kCmdHelpProductPage:
-      N35Click();
-      break;
-    case kCmdOpenEscapeMenu:
-      OpenDropdown(menus.escape_dropdown, menus.escape_position);
-      break;
-    case kCmdOpenSymbolMenu:
-      OpenDropdown(menus.symbol_dropdown, menus.symbol_position);
-      break;
-    case kCmdToolGuillemets:
-      SpeedButton1Click();
-      break;
-    case kCmdUndo:
-      N44Click();
-      break;
-    case kCmdCut:
-      N6541Click();
-      break;
-    case kCmdCopy:
-      N36Click();
-      break;
-    case kCmdPaste:
-      N37Click();
-      break;
-    case kCmdDelete:
-      N38Click();
-      break;
-    case kCmdComplexPassword:
-      N59Click();
-      break;
-    case kCmdSimplePassword:
-      N60Click();
-      break;
-    case kCmdCopyToNotepad:
-      N50Click();
-      break;
-    case kCmdOutdent2:
-      N210Click();
-      break;
-    case kCmdIndent2:
-      N40Click();
-      break;
-    case kCmdIndent4:
-      N41Click();
-      break;
-    case kCmdIndent6:
-      N61Click();
-      break;
-    case kCmdIndentTab:
-      N42Click();
-      break;
-    case kCmdSaveSectionList:
-      N49Click();
-      break;
-    default:
-      break;
-  }
+}
+
+void MainForm::OpenEscapeDropdown() {
+  OpenDropdown(menus.escape_dropdown, menus.escape_position);
+}
+
+void MainForm::OpenSymbolDropdown() {
+  OpenDropdown(menus.symbol_dropdown, menus.symbol_position);
 }
 
 void MainForm::BindControlEvents() {

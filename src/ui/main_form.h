@@ -225,6 +225,8 @@ class MainForm {
   void Relayout();
   void RunCommand(UINT id);
   void OpenDropdown(HMENU dropdown, int bar_position);
+  void OpenEscapeDropdown();  // F6
+  void OpenSymbolDropdown();  // F5
   void ShowEditorContextMenu(POINT screen);
   void BindControlEvents();
 
