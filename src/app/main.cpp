@@ -27,23 +27,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  tarnpad::WindowsMessageBoxes boxes;
-  tarnpad::WindowsFileDialogs file_dialogs;
-  tarnpad::WindowsClock clock;
-  tarnpad::WindowsShell shell;
-  tarnpad::SystemRandomSource random;
-  tarnpad::Seams seams;
-  seams.boxes = &boxes;
-  seams.file_dialogs = &file_dialogs;
-  seams.clock = &clock;
-  seams.shell = &shell;
-  seams.random = &random;
-  seams.program_dir = tarnpad::ProgramDirectory();
-
-  tarnpad::MainForm form(seams, FirstArgument());
+  tarnpad::WindowsSurroundings surroundings;
+  tarnpad::MainForm form(surroundings.seams(tarnpad::ProgramDirectory()), FirstArgument());
   form.onDestroyed = [] { PostQuitMessage(0); };
-  boxes.SetOwner(form.Handle());
-  file_dialogs.SetOwner(form.Handle());
+  surroundings.SetOwner(form.Handle());
   form.Show(show);
 
   MSG message;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
+#include "tools/random_source.h"
 #include "ui/seams.h"
 
 // The program's own implementations of the seams, over the system.
@@ -48,6 +51,30 @@ class WindowsShell : public Shell {
  public:
   void OpenWebAddress(const std::wstring& address) override;
   bool InsertKeyState() override;
+};
+
+// All of them together, handed to the main window.
+struct WindowsSurroundings {
+  WindowsMessageBoxes boxes;
+  WindowsFileDialogs file_dialogs;
+  WindowsClock clock;
+  WindowsShell shell;
+  SystemRandomSource random;
+
+  // Points into this bundle, which must outlive the main window.
+  Seams seams(const std::filesystem::path& program_dir) {
+    return {.boxes = &boxes,
+            .file_dialogs = &file_dialogs,
+            .clock = &clock,
+            .shell = &shell,
+            .random = &random,
+            .program_dir = program_dir};
+  }
+  // The main window owns the boxes and the dialogs once it exists.
+  void SetOwner(HWND owner) {
+    boxes.SetOwner(owner);
+    file_dialogs.SetOwner(owner);
+  }
 };
 
 }  // namespace tarnpad
