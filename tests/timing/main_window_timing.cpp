@@ -10,44 +10,15 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <string>
 
 #include "core/text_document.h"
 #include "editor/text_view.h"
+#include "timing.h"
 #include "ui/main_form.h"
 #include "ui/windows_seams.h"
 
-namespace {
-
-double Milliseconds(const std::function<void()>& step) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  step();
-  QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* what, double milliseconds) {
-  std::printf("%-56s %10.2f ms\n", what, milliseconds);
-  std::fflush(stdout);
-}
-
-void WriteDocument(const std::filesystem::path& path, int lines) {
-  std::ofstream out(path, std::ios::binary);
-  char line[96];
-  for (int i = 0; i < lines; ++i) {
-    const int length = std::snprintf(
-        line, sizeof(line), "\xd1\xf2\xf0\xee\xea\xe0 %07d:\tabcdefghij klmnopqrs %08x\r\n", i,
-        static_cast<unsigned>(i) * 2654435761U);
-    out.write(line, length);
-  }
-}
-
-}  // namespace
+using tarnpad::timing::Milliseconds;
+using tarnpad::timing::Report;
 
 int wmain(int argc, wchar_t** argv) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -55,16 +26,10 @@ int wmain(int argc, wchar_t** argv) {
   const std::filesystem::path folder =
       argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
   const std::filesystem::path path = folder / L"tarnpad-main-window-timing.txt";
-  WriteDocument(path, 1000000);
+  tarnpad::timing::WriteManyLines(path, 1000000);
 
-  tarnpad::WindowsMessageBoxes boxes;
-  tarnpad::WindowsFileDialogs file_dialogs;
-  tarnpad::WindowsClock clock;
-  tarnpad::WindowsShell shell;
-  tarnpad::SystemRandomSource random;
-  tarnpad::Seams seams{&boxes, &file_dialogs, &clock, &shell, &random, folder};
-
-  tarnpad::MainForm form(seams, L"");
+  tarnpad::WindowsSurroundings surroundings;
+  tarnpad::MainForm form(surroundings.seams(folder), L"");
   form.Show(SW_SHOWNORMAL);
   HWND editor = form.RichEdit->Handle();
   tarnpad::TextDocument& document = form.RichEdit->Document();

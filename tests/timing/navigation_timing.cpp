@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,31 +18,17 @@
 #include "editor/text_view.h"
 #include "navigation/entry_list_win.h"
 #include "navigation/section_scanner.h"
+#include "timing.h"
 #include "ui/main_form.h"
 #include "ui/windows_seams.h"
 
 namespace {
 
 using tarnpad::MainForm;
+using tarnpad::timing::Milliseconds;
+using tarnpad::timing::Report;
 
 constexpr int kLines = 1'000'000;
-
-double Milliseconds(const std::function<void()>& step) {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER start;
-  LARGE_INTEGER end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  step();
-  QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const std::string& what, double milliseconds) {
-  std::printf("%-60s %10.2f ms\n", what.c_str(), milliseconds);
-  std::fflush(stdout);
-}
 
 // About 50 bytes a line, Cyrillic in each; every marker_spacing-th line is a
 // label line.
@@ -92,19 +77,8 @@ void TimeToggle(MainForm& form, int marker_spacing) {
 int main() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  tarnpad::WindowsMessageBoxes boxes;
-  tarnpad::WindowsFileDialogs dialogs;
-  tarnpad::WindowsClock clock;
-  tarnpad::WindowsShell shell;
-  tarnpad::SystemRandomSource random;
-  tarnpad::Seams seams;
-  seams.boxes = &boxes;
-  seams.file_dialogs = &dialogs;
-  seams.clock = &clock;
-  seams.shell = &shell;
-  seams.random = &random;
-  seams.program_dir = std::filesystem::temp_directory_path();
-  MainForm form(seams, L"");
+  tarnpad::WindowsSurroundings surroundings;
+  MainForm form(surroundings.seams(std::filesystem::temp_directory_path()), L"");
   form.Show(SW_SHOWNORMAL);
   for (int spacing : {500, 10, 1}) TimeToggle(form, spacing);
   return 0;

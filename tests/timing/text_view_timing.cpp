@@ -15,22 +15,12 @@
 
 #include "core/document_file.h"
 #include "editor/text_view.h"
+#include "timing.h"
 
 namespace {
 
 using tarnpad::TextView;
-
-double Milliseconds(const std::function<void()>& step) {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER start;
-  LARGE_INTEGER end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  step();
-  QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
+using tarnpad::timing::Milliseconds;
 
 // Runs step repeats times and prints the median and the slowest run: the
 // median says what the step costs, the slowest what a busy machine adds.
@@ -41,18 +31,6 @@ void Report(const char* what, int repeats, const std::function<void()>& step) {
   std::printf("%-44s %3dx  median %8.2f ms  slowest %8.2f ms\n", what, repeats,
               runs[runs.size() / 2], runs.back());
   std::fflush(stdout);
-}
-
-// About 50 bytes a line, Cyrillic and a tab in each.
-void WriteManyLines(const std::filesystem::path& path, int lines) {
-  std::ofstream out(path, std::ios::binary);
-  char line[96];
-  for (int i = 0; i < lines; ++i) {
-    const int length = std::snprintf(
-        line, sizeof(line), "\xd1\xf2\xf0\xee\xea\xe0 %07d:\tabcdefghij klmnopqrs %08x\r\n", i,
-        static_cast<unsigned>(i) * 2654435761U);
-    out.write(line, length);
-  }
 }
 
 void WriteOneLongLine(const std::filesystem::path& path, std::size_t bytes) {
@@ -178,7 +156,7 @@ int wmain(int argc, wchar_t** argv) {
       argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
   const std::filesystem::path manyLines = folder / L"timing-many-lines.txt";
   const std::filesystem::path longLine = folder / L"timing-long-line.txt";
-  WriteManyLines(manyLines, 1000000);
+  tarnpad::timing::WriteManyLines(manyLines, 1000000);
   WriteOneLongLine(longLine, 10 * 1000 * 1000);
   std::printf("%s: %lld bytes\n", manyLines.string().c_str(),
               static_cast<long long>(std::filesystem::file_size(manyLines)));

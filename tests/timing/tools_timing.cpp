@@ -8,59 +8,22 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <string>
 
 #include "core/text_document.h"
 #include "editor/text_view.h"
+#include "timing.h"
 #include "ui/main_form.h"
 #include "ui/windows_seams.h"
 
-namespace {
-
-double Milliseconds(const std::function<void()>& step) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  step();
-  QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* what, double milliseconds) {
-  std::printf("%-56s %10.2f ms\n", what, milliseconds);
-  std::fflush(stdout);
-}
-
-// About 50 bytes a line, Cyrillic and a tab in each.
-std::string ManyLines(int lines) {
-  std::string text;
-  char line[96];
-  for (int i = 0; i < lines; ++i) {
-    const int length = std::snprintf(
-        line, sizeof(line), "\xd1\xf2\xf0\xee\xea\xe0 %07d:\tabcdefghij klmnopqrs %08x\r\n", i,
-        static_cast<unsigned>(i) * 2654435761U);
-    text.append(line, static_cast<std::size_t>(length));
-  }
-  return text;
-}
-
-}  // namespace
+using tarnpad::timing::Milliseconds;
+using tarnpad::timing::Report;
 
 int wmain() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  tarnpad::WindowsMessageBoxes boxes;
-  tarnpad::WindowsFileDialogs file_dialogs;
-  tarnpad::WindowsClock clock;
-  tarnpad::WindowsShell shell;
-  tarnpad::SystemRandomSource random;
-  tarnpad::Seams seams{&boxes, &file_dialogs, &clock,
-                       &shell, &random,       std::filesystem::temp_directory_path()};
-  tarnpad::MainForm form(seams, L"");
+  tarnpad::WindowsSurroundings surroundings;
+  tarnpad::MainForm form(surroundings.seams(std::filesystem::temp_directory_path()), L"");
   form.Show(SW_SHOWNORMAL);
   tarnpad::TextDocument& document = form.RichEdit->Document();
   const auto command = [&](UINT id) {
@@ -68,7 +31,7 @@ int wmain() {
     UpdateWindow(form.Handle());
   };
 
-  document.LoadText(ManyLines(100000));
+  document.LoadText(tarnpad::timing::ManyLines(100000));
   document.SelectAll();
   Report("indent 100 000 selected lines by two spaces",
          Milliseconds([&] { command(tarnpad::kCmdIndent2); }));
