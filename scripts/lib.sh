@@ -1,5 +1,6 @@
 # Shared by the scripts: a private Xvfb display and a throw-away Wine prefix,
-# both stopped and removed by stop_sandbox (call it from an EXIT trap).
+# both stopped and removed by stop_sandbox (call it from an EXIT trap); and
+# for the end-to-end tests, starting the program and finding its window.
 
 start_sandbox() {
   local display_number
@@ -61,4 +62,34 @@ find_main_window() {
     sleep 0.1
   done
   echo "$best"
+}
+
+# Start of an end-to-end test: a scratch folder $work, removed on exit
+# together with the program that start_program started (process $pid).
+begin_e2e_test() {
+  : "${DISPLAY:?needs an X display}"
+  work=$(mktemp -d)
+  pid=
+  trap end_e2e_test EXIT
+}
+
+end_e2e_test() {
+  [[ -n $pid ]] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+
+# Starts the program $1 under Wine with the remaining arguments and waits for
+# its main window; sets $pid and $window.
+start_program() {
+  WINEDEBUG=-all wine "$@" >/dev/null 2>&1 &
+  pid=$!
+  window=$(find_main_window "$pid")
+}
+
+# Clicks into window $1, setting WIDTH and HEIGHT to its size: without a
+# window manager the keyboard focus comes from a click.
+click_into() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --window "$1" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
+  sleep 0.5
 }

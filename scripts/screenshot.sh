@@ -28,12 +28,9 @@ fi
 trap stop_sandbox EXIT
 start_sandbox
 
-wine "$exe" "${file[@]}" >/dev/null 2>&1 &
-window=$(find_main_window $!)
-# Without a window manager the keyboard focus comes from a click; the
-# editor fills the middle of the window.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
+start_program "$exe" "${file[@]}"
+# The editor fills the middle of the window.
+click_into "$window"
 for key in "$@"; do
   xdotool key --delay 50 "$key"
 done

@@ -6,23 +6,14 @@
 #
 #   caption_and_typing.sh TARNPAD_EXE
 set -euo pipefail
-: "${DISPLAY:?needs an X display}"
 exe=$1
 source "$(dirname "$0")/../../scripts/lib.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -n $pid ]] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_e2e_test
 
 file="$work/velbrin.dorn.pages.index.php"
 printf '<?php\r\necho 1;\r\n' >"$file"
 windows_path=$(WINEDEBUG=-all winepath -w "$file")
-WINEDEBUG=-all wine "$exe" "$windows_path" >/dev/null 2>&1 &
-pid=$!
-window=$(find_main_window "$pid")
+start_program "$exe" "$windows_path"
 
 names=$(for w in $(xdotool search --pid "$pid"); do xdotool getwindowname "$w"; done)
 expect_name() {
@@ -35,10 +26,7 @@ expect_name() {
 expect_name "Velbrin Tarnpad - $windows_path"
 expect_name "Velbrin Tarnpad - v.d.p.index.php"
 
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# Without a window manager the keyboard focus comes from a click.
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.5
+click_into "$window"
 xdotool key --delay 50 ctrl+Home
 xdotool type --delay 50 'Щ'
 xdotool key --delay 50 ctrl+a ctrl+c

@@ -7,16 +7,9 @@
 #
 #   save_and_close.sh TARNPAD_EXE
 set -euo pipefail
-: "${DISPLAY:?needs an X display}"
 exe=$1
 source "$(dirname "$0")/../../scripts/lib.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -n $pid ]] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_e2e_test
 
 fail() {
   echo "$1" >&2
@@ -47,13 +40,8 @@ answer_confirm() {
 
 # "строка" in Windows-1251, a line break, and a last line without one.
 printf '\xf1\xf2\xf0\xee\xea\xe0\r\nlast' >"$work/doc.txt"
-WINEDEBUG=-all wine "$exe" "$work/doc.txt" >/dev/null 2>&1 &
-pid=$!
-window=$(find_main_window "$pid")
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# Without a window manager the keyboard focus comes from a click.
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.5
+start_program "$exe" "$work/doc.txt"
+click_into "$window"
 
 xdotool key --delay 50 ctrl+End
 xdotool type --delay 50 ' ёж'

@@ -6,26 +6,14 @@
 #
 #   type_and_copy.sh TARNPAD_EXE
 set -euo pipefail
-: "${DISPLAY:?needs an X display}"
 exe=$1
 source "$(dirname "$0")/../../scripts/lib.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -n $pid ]] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_e2e_test
 
 # "first line", then "Привет" in Windows-1251.
 printf 'first line\r\n\xcf\xf0\xe8\xe2\xe5\xf2\r\nlast' >"$work/doc.txt"
-WINEDEBUG=-all wine "$exe" "$work/doc.txt" >/dev/null 2>&1 &
-pid=$!
-window=$(find_main_window "$pid")
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# Without a window manager the keyboard focus comes from a click.
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.5
+start_program "$exe" "$work/doc.txt"
+click_into "$window"
 
 xdotool key --delay 50 ctrl+Home End
 xdotool type --delay 50 ' typed'
