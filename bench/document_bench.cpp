@@ -7,6 +7,7 @@
 
 #include "bench_document.h"
 #include "core/text_document.h"
+#include "status_bar_listener.h"
 
 namespace tarnpad {
 namespace {
@@ -21,20 +22,6 @@ const std::string& DocumentBytes() {
   }();
   return bytes;
 }
-
-// What the status bar does on every selection change.
-class StatusBarListener : public DocumentListener {
- public:
-  explicit StatusBarListener(const TextDocument& document) : document_(document) {}
-  void SelectionChanged() override {
-    benchmark::DoNotOptimize(document_.CaretPoint());
-    benchmark::DoNotOptimize(document_.SelectionLength());
-  }
-  void TextChanged(TextChangeKind) override {}
-
- private:
-  const TextDocument& document_;
-};
 
 // Resident memory of the process in bytes, 0 where it cannot be read.
 std::int64_t ResidentBytes() {

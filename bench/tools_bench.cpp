@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/text_document.h"
+#include "status_bar_listener.h"
 #include "tools/line_rewrites.h"
 #include "tools/line_shifting.h"
 #include "tools/search_replace.h"
@@ -36,20 +37,6 @@ const std::string& HitPerLineBytes() {
   }();
   return bytes;
 }
-
-// What the status bar does on every selection change.
-class StatusBarListener : public DocumentListener {
- public:
-  explicit StatusBarListener(const TextDocument& document) : document_(document) {}
-  void SelectionChanged() override {
-    benchmark::DoNotOptimize(document_.CaretPoint());
-    benchmark::DoNotOptimize(document_.SelectionLength());
-  }
-  void TextChanged(TextChangeKind) override {}
-
- private:
-  const TextDocument& document_;
-};
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
