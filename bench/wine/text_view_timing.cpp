@@ -2,7 +2,7 @@
 // opening and painting, jumps, scrolling, typing, copying everything, and a
 // file that is one 10 MB line. Prints one figure per line; not a test.
 //
-//   tarnpad_view_timing.exe [FOLDER]   (the generated files go there; default %TEMP%)
+//   tarnpad_text_view_timing.exe [FOLDER]   (the generated files go there; default %TEMP%)
 #include <windows.h>
 
 #include <algorithm>

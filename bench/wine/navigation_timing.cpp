@@ -74,7 +74,7 @@ void TimeToggle(MainForm& form, int marker_spacing) {
 
 }  // namespace
 
-int main() {
+int wmain() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   tarnpad::WindowsSurroundings surroundings;
