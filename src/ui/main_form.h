@@ -95,8 +95,6 @@ class MainForm {
   // Opens NavigationPopupMenu when the navigation list asks for a context menu.
   void AttachNavigationPopupMenu();
 
-  // Editing tools (tools/):
-
   // Documents (documents/):
   // What each file dialog proposes next: the name and filter last chosen in it.
   FileDialogResult open_dialog_choice;
