@@ -13,76 +13,94 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::ptrdiff_t FileCount(const fs::path& folder) {
+  return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
 class DocumentsTest : public FormFixture {
  protected:
   std::string Text() const { return form_->RichEdit->Document().Text(); }
   const ScriptedBoxes::Shown& LastBox() const { return surroundings_.boxes.shown.back(); }
+  bool LastBoxStartsWith(const std::wstring& prefix) const {
+    return LastBox().text.rfind(prefix, 0) == 0;
+  }
+  const FileDialogRequest& Request(size_t index) const {
+    return surroundings_.file_dialogs.requests.at(index);
+  }
+  // The edit flag, the backup flag and the status panel that shows them.
+  std::wstring Flags() const {
+    return std::wstring(form_->state.TextModified ? L"modified" : L"saved") +
+           (form_->state.BackupPending ? L" +copy:" : L" -copy:") + Panel(2);
+  }
+  // The caption names the whole path, the taskbar a short name.
+  std::wstring Titles() const { return form_->Caption() + L" | " + form_->TaskbarTitle(); }
+  static std::wstring Titles(const fs::path& name, const std::wstring& taskbar) {
+    return L"Velbrin Tarnpad - " + name.wstring() + L" | Velbrin Tarnpad - " + taskbar;
+  }
 };
 
-TEST_F(DocumentsTest, OpenLoadsTheChosenFileAndTheDialogProposesItsLastChoice) {
+TEST_F(DocumentsTest, OpenLoadsTheChosenFileOrKeepsTheTextForANewNameAndRemembersItsChoice) {
   const fs::path first = WriteFile(folder_ / L"velbrin.dorn.pages.a.php", "first");
   const fs::path second = WriteFile(folder_ / L"b.txt", "second");
   MainForm& form = Start(first);
   form.state.BackupPending = true;
   WillChoose(second, 3);
   form.MM_File_OpenClick();
-
-  const FileDialogRequest& request = surroundings_.file_dialogs.requests.at(0);
-  EXPECT_EQ(request.title, L"Открытие файла");
-  EXPECT_EQ(request.filter,
+  EXPECT_EQ(Request(0).title, L"Открытие файла");
+  EXPECT_EQ(Request(0).filter,
             L"Поддерживаемые файлы (*.txt; *.php)|*.php;*.txt|Текстовые файлы (*.txt)|*.txt|"
             L"Файлы PHP (*.php)|*.php|Все файлы (*.*)|*.*");
-  EXPECT_EQ(request.filter_index, 1);
-  EXPECT_TRUE(request.proposed_name.empty());
+  EXPECT_EQ(Request(0).filter_index, 1);
+  EXPECT_TRUE(Request(0).proposed_name.empty());
   EXPECT_EQ(Text(), "second");
   EXPECT_EQ(form.state.CurrentFileName, second);
-  EXPECT_FALSE(form.state.TextModified);
-  EXPECT_FALSE(form.state.BackupPending);
-  EXPECT_EQ(Panel(2), L"");
-  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + second.wstring());
-  EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - b.txt");
+  EXPECT_EQ(Flags(), L"saved -copy:");
+  EXPECT_EQ(Titles(), Titles(second, L"b.txt"));
 
   form.MM_File_Save_AsClick();  // cancelled; Save As has its own memory
-  EXPECT_TRUE(surroundings_.file_dialogs.requests.at(1).proposed_name.empty());
+  EXPECT_TRUE(Request(1).proposed_name.empty());
   form.MM_File_OpenClick();
-  EXPECT_EQ(surroundings_.file_dialogs.requests.at(2).proposed_name, second);
-  EXPECT_EQ(surroundings_.file_dialogs.requests.at(2).filter_index, 3);
-}
+  EXPECT_EQ(Request(2).proposed_name, second);
+  EXPECT_EQ(Request(2).filter_index, 3);
 
-TEST_F(DocumentsTest, OpeningANameThatDoesNotExistKeepsTheTextAndSaveWritesItThere) {
-  const fs::path shown = WriteFile(folder_ / L"shown.txt", "kept");
+  // A name that does not exist keeps the text and the titles; Save writes there.
   const fs::path typed = folder_ / L"новый.txt";
-  MainForm& form = Start();
-  WillChoose(shown);
-  form.MM_File_OpenClick();
   Type(L"x");
   WillChoose(typed);
   surroundings_.boxes.answers = {BoxAnswer::No};  // do not save the typing first
   form.MM_File_OpenClick();
-
-  EXPECT_EQ(Text(), "xkept");
-  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + shown.wstring());
-  EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - shown.txt");
+  EXPECT_EQ(Text(), "xsecond");
+  EXPECT_EQ(Titles(), Titles(second, L"b.txt"));
   EXPECT_EQ(form.state.CurrentFileName, typed);
-  EXPECT_FALSE(form.state.TextModified);
-  EXPECT_FALSE(form.state.BackupPending);
-  EXPECT_EQ(Panel(2), L"");
+  EXPECT_EQ(Flags(), L"saved -copy:");
   EXPECT_TRUE(SaveEnabled());
   form.MM_File_SaveClick();
-  EXPECT_EQ(ReadFile(typed), "xkept");
-  EXPECT_EQ(ReadFile(shown), "kept");
+  EXPECT_EQ(ReadFile(typed), "xsecond");
+  EXPECT_EQ(ReadFile(second), "second");
 }
 
-TEST_F(DocumentsTest, OpenAndNewAskAboutModifiedTextAndFollowTheAnswer) {
+TEST_F(DocumentsTest, NewAndOpenAskAboutModifiedTextOnlyAndFollowTheAnswer) {
   const fs::path file = WriteFile(folder_ / L"a.txt", "abc");
   const fs::path other = WriteFile(folder_ / L"b.txt", "other");
   MainForm& form = Start(file);
-  Type(L"1");
+  form.state.BackupPending = true;
+  form.MM_File_CreateClick();  // unmodified: empties the name and the caption only
+  EXPECT_TRUE(surroundings_.boxes.shown.empty());
+  EXPECT_EQ(Text(), "");
+  EXPECT_TRUE(form.state.CurrentFileName.empty());
+  EXPECT_EQ(Titles(), L"Velbrin Tarnpad | Velbrin Tarnpad - a.txt");
+  EXPECT_EQ(Flags(), L"saved +copy:");
+  EXPECT_TRUE(SaveEnabled());
+  form.MM_File_SaveClick();  // untitled: nothing happens
+  EXPECT_TRUE(surroundings_.file_dialogs.requests.empty());
 
+  WillChoose(file);
+  form.MM_File_OpenClick();
+  Type(L"1");
   surroundings_.boxes.answers = {BoxAnswer::Cancel};
   form.MM_File_OpenClick();
   form.MM_File_CreateClick();
-  EXPECT_TRUE(surroundings_.file_dialogs.requests.empty());
+  EXPECT_EQ(surroundings_.file_dialogs.requests.size(), 1u);
   EXPECT_EQ(Text(), "1abc");
   EXPECT_TRUE(form.state.TextModified);
   ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
@@ -96,7 +114,6 @@ TEST_F(DocumentsTest, OpenAndNewAskAboutModifiedTextAndFollowTheAnswer) {
   form.MM_File_OpenClick();
   EXPECT_EQ(ReadFile(file), "1abc");
   EXPECT_EQ(Text(), "other");
-
   Type(L"2");
   surroundings_.boxes.answers = {BoxAnswer::No};
   form.MM_File_CreateClick();
@@ -110,146 +127,22 @@ TEST_F(DocumentsTest, OpenAndNewAskAboutModifiedTextAndFollowTheAnswer) {
   form.MM_File_CreateClick();
   EXPECT_EQ(Text(), "3");
   EXPECT_TRUE(form.state.TextModified);
-  const fs::path saved = folder_ / L"c.txt";
   surroundings_.boxes.answers = {BoxAnswer::Yes};
-  WillChoose(saved);
+  WillChoose(folder_ / L"c.txt");
   form.MM_File_CreateClick();
-  EXPECT_EQ(ReadFile(saved), "3");
+  EXPECT_EQ(ReadFile(folder_ / L"c.txt"), "3");
   EXPECT_EQ(Text(), "");
 }
 
-TEST_F(DocumentsTest, NewOnUnmodifiedTextEmptiesTheNameAndTheCaptionOnly) {
-  const fs::path file = WriteFile(folder_ / L"a.txt", "abc");
-  MainForm& form = Start(file);
-  form.state.BackupPending = true;
-  form.MM_File_CreateClick();
-  EXPECT_TRUE(surroundings_.boxes.shown.empty());
-  EXPECT_EQ(Text(), "");
-  EXPECT_TRUE(form.state.CurrentFileName.empty());
-  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad");
-  EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - a.txt");
-  EXPECT_EQ(Panel(2), L"");
-  EXPECT_TRUE(form.state.BackupPending);
-  EXPECT_TRUE(SaveEnabled());
-  form.MM_File_SaveClick();  // untitled: nothing happens
-  EXPECT_EQ(ReadFile(file), "abc");
-  EXPECT_TRUE(surroundings_.file_dialogs.requests.empty());
-}
-
-TEST_F(DocumentsTest, SaveWritesTheBytesAndLeavesPanelAndBackupFlagAsTheyWere) {
+TEST_F(DocumentsTest, SaveKeepsPanelAndBackupFlagAndClosingAsksOnlyAboutUnsavedText) {
+  const std::string saved = "\xDFline\r\n\xFF\x98";
   const fs::path file = WriteFile(folder_ / L"a.txt", "line\r\n\xFF\x98");
   MainForm& form = Start(file);
+  EXPECT_TRUE(form.FormClose());
   Type(L"Я");
   SendMessageW(form.Handle(), WM_COMMAND, kCmdFileSave, 0);
-  EXPECT_EQ(ReadFile(file), "\xDFline\r\n\xFF\x98");
-  EXPECT_FALSE(form.state.TextModified);
-  EXPECT_TRUE(form.state.BackupPending);
-  EXPECT_EQ(Panel(2), L"Изменён");
-  EXPECT_TRUE(form.FormClose());
-  EXPECT_TRUE(surroundings_.boxes.shown.empty());
-}
-
-TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndTheToolButtonSavesWhileTheMenuItemIsDisabled) {
-  MainForm& form = Start();
-  Type(L"ab");
-  form.state.BackupPending = false;
-  const fs::path target = folder_ / L"velbrin.dorn.modules.no-extension";
-  WillChoose(target, 2);
-  form.MM_File_Save_AsClick();
-
-  const FileDialogRequest& request = surroundings_.file_dialogs.requests.at(0);
-  EXPECT_EQ(request.title, L"Сохранение файла");
-  EXPECT_EQ(request.filter,
-            L"Текстовые файлы (*.txt)|*.txt|Файлы PHP (*.php)|*.php|Все файлы (*.*)|*.*");
-  EXPECT_TRUE(request.default_extension.empty());
-  EXPECT_FALSE(request.ask_before_overwrite);
-  EXPECT_EQ(ReadFile(target), "ab");
-  EXPECT_EQ(form.state.CurrentFileName, target);
-  EXPECT_FALSE(form.state.TextModified);
-  EXPECT_FALSE(form.state.BackupPending);
-  EXPECT_EQ(Panel(2), L"Изменён");
-  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + target.wstring());
-  EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - v.d.m.no-extension");
-  EXPECT_FALSE(SaveEnabled());
-
-  Type(L"c");
-  SendMessageW(form.Handle(), WM_COMMAND, kCmdToolSave, 0);
-  EXPECT_EQ(ReadFile(target), "abc");
-  form.MM_File_Save_AsClick();
-  EXPECT_EQ(surroundings_.file_dialogs.requests.at(1).proposed_name, target);
-  EXPECT_EQ(surroundings_.file_dialogs.requests.at(1).filter_index, 2);
-}
-
-TEST_F(DocumentsTest, SaveAsAsksBeforeReplacingAnotherFileButNotItsOwn) {
-  const fs::path own = WriteFile(folder_ / L"own.txt", "own");
-  const fs::path other = WriteFile(folder_ / L"other.txt", "other");
-  MainForm& form = Start(own);
-  Type(L"+");
-  WillChoose(own);
-  form.MM_File_Save_AsClick();
-  EXPECT_EQ(ReadFile(own), "+own");
-  EXPECT_TRUE(surroundings_.boxes.shown.empty());
-
-  // No goes back to the dialog, which proposes the refused name.
-  WillChoose(other);
-  WillChoose(other);
-  surroundings_.boxes.answers = {BoxAnswer::No, BoxAnswer::Yes};
-  form.MM_File_Save_AsClick();
-  ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
-  EXPECT_EQ(LastBox().kind, BoxKind::Confirmation);
-  EXPECT_EQ(LastBox().buttons, BoxButtons::YesNo);
-  EXPECT_NE(LastBox().text.find(other.wstring()), std::wstring::npos);
-  EXPECT_EQ(surroundings_.file_dialogs.requests.at(2).proposed_name, other);
-  EXPECT_EQ(ReadFile(other), "+own");
-  EXPECT_EQ(form.state.CurrentFileName, other);
-}
-
-TEST_F(DocumentsTest, FailedSavesShowTheErrorAndLeaveTheDocumentAsItWas) {
-  const fs::path file = WriteFile(folder_ / L"locked.txt", "old");
-  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
-  MainForm& form = Start(file);
-  Type(L"x");
-  form.Dispatch([&] { form.MM_File_SaveClick(); });
-  ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
-  EXPECT_EQ(LastBox().kind, BoxKind::Error);
-  EXPECT_EQ(LastBox().text.rfind(L"Cannot create file \"" + file.wstring() + L"\". ", 0), 0u);
-  EXPECT_EQ(ReadFile(file), "old");
-  EXPECT_TRUE(form.state.TextModified);
-
-  const fs::path nowhere = folder_ / L"missing" / L"a.txt";
-  WillChoose(nowhere);
-  form.Dispatch([&] { form.MM_File_Save_AsClick(); });
-  ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
-  EXPECT_EQ(LastBox().text.rfind(L"Cannot create file", 0), 0u);
-  EXPECT_FALSE(fs::exists(nowhere));
-  EXPECT_EQ(form.state.CurrentFileName, file);
-  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + file.wstring());
-  EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - locked.txt");
-  EXPECT_TRUE(form.state.TextModified);
-}
-
-TEST_F(DocumentsTest, AFileThatCannotBeReadIsReportedAndOpenStopsThere) {
-  const fs::path shown = WriteFile(folder_ / L"shown.txt", "kept");
-  const fs::path locked = WriteFile(folder_ / L"locked.txt", "other");
-  MainForm& form = Start(shown);
-  form.state.BackupPending = true;
-  HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  WillChoose(locked);
-  form.Dispatch([&] { form.MM_File_OpenClick(); });
-  CloseHandle(holder);
-  ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
-  EXPECT_EQ(LastBox().text.rfind(L"Cannot open file \"" + locked.wstring() + L"\". ", 0), 0u);
-  EXPECT_EQ(Text(), "kept");
-  EXPECT_EQ(form.state.CurrentFileName, shown);
-  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + shown.wstring());
-  EXPECT_TRUE(form.state.BackupPending);
-}
-
-TEST_F(DocumentsTest, ClosingAsksOnceOnModifiedTextAndWritesNothing) {
-  const fs::path file = WriteFile(folder_ / L"a.txt", "abc");
-  MainForm& form = Start(file);
+  EXPECT_EQ(ReadFile(file), saved);
+  EXPECT_EQ(Flags(), L"saved +copy:Изменён");
   EXPECT_TRUE(form.FormClose());
   EXPECT_TRUE(surroundings_.boxes.shown.empty());
 
@@ -262,16 +155,94 @@ TEST_F(DocumentsTest, ClosingAsksOnceOnModifiedTextAndWritesNothing) {
   EXPECT_EQ(LastBox().text, L"Текст не сохранен. Все таки выйти?");
   EXPECT_EQ(LastBox().buttons, BoxButtons::OkCancel);
   EXPECT_TRUE(IsWindow(form.Handle()));
-  EXPECT_EQ(Text(), "xabc");
-
+  EXPECT_EQ(Text(), "\xDFxline\r\n\xFF\x98");
   surroundings_.boxes.answers = {BoxAnswer::Ok};
   EXPECT_TRUE(form.FormClose());
-  EXPECT_EQ(ReadFile(file), "abc");
-  EXPECT_EQ(std::distance(fs::directory_iterator(program_dir_), fs::directory_iterator()), 0);
+  EXPECT_EQ(ReadFile(file), saved);
+  EXPECT_EQ(FileCount(program_dir_), 0);
 }
 
-std::ptrdiff_t FileCount(const fs::path& folder) {
-  return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndAsksBeforeReplacingAnotherFileButNotItsOwn) {
+  MainForm& form = Start();
+  Type(L"ab");
+  form.state.BackupPending = false;
+  const fs::path target = folder_ / L"velbrin.dorn.modules.no-extension";
+  WillChoose(target, 2);
+  form.MM_File_Save_AsClick();
+  EXPECT_EQ(Request(0).title, L"Сохранение файла");
+  EXPECT_EQ(Request(0).filter,
+            L"Текстовые файлы (*.txt)|*.txt|Файлы PHP (*.php)|*.php|Все файлы (*.*)|*.*");
+  EXPECT_TRUE(Request(0).default_extension.empty());
+  EXPECT_FALSE(Request(0).ask_before_overwrite);
+  EXPECT_EQ(ReadFile(target), "ab");
+  EXPECT_EQ(form.state.CurrentFileName, target);
+  EXPECT_EQ(Flags(), L"saved -copy:Изменён");
+  EXPECT_EQ(Titles(), Titles(target, L"v.d.m.no-extension"));
+  EXPECT_FALSE(SaveEnabled());
+
+  // The tool button saves while the menu item is disabled.
+  Type(L"c");
+  SendMessageW(form.Handle(), WM_COMMAND, kCmdToolSave, 0);
+  EXPECT_EQ(ReadFile(target), "abc");
+  WillChoose(target);
+  form.MM_File_Save_AsClick();
+  EXPECT_EQ(Request(1).proposed_name, target);
+  EXPECT_EQ(Request(1).filter_index, 2);
+  EXPECT_TRUE(surroundings_.boxes.shown.empty());
+
+  // No goes back to the dialog, which proposes the refused name.
+  const fs::path other = WriteFile(folder_ / L"other.txt", "other");
+  Type(L"+");
+  WillChoose(other);
+  WillChoose(other);
+  surroundings_.boxes.answers = {BoxAnswer::No, BoxAnswer::Yes};
+  form.MM_File_Save_AsClick();
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
+  EXPECT_EQ(LastBox().kind, BoxKind::Confirmation);
+  EXPECT_EQ(LastBox().buttons, BoxButtons::YesNo);
+  EXPECT_NE(LastBox().text.find(other.wstring()), std::wstring::npos);
+  EXPECT_EQ(Request(3).proposed_name, other);
+  EXPECT_EQ(ReadFile(other), "abc+");
+  EXPECT_EQ(form.state.CurrentFileName, other);
+}
+
+TEST_F(DocumentsTest, FailedSavesAndOpensShowTheErrorAndLeaveTheDocumentAsItWas) {
+  const fs::path file = WriteFile(folder_ / L"locked.txt", "old");
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  MainForm& form = Start(file);
+  Type(L"x");
+  form.Dispatch([&] { form.MM_File_SaveClick(); });
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
+  EXPECT_EQ(LastBox().kind, BoxKind::Error);
+  EXPECT_TRUE(LastBoxStartsWith(L"Cannot create file \"" + file.wstring() + L"\". "));
+  EXPECT_EQ(ReadFile(file), "old");
+  EXPECT_TRUE(form.state.TextModified);
+
+  const fs::path nowhere = folder_ / L"missing" / L"a.txt";
+  WillChoose(nowhere);
+  form.Dispatch([&] { form.MM_File_Save_AsClick(); });
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
+  EXPECT_TRUE(LastBoxStartsWith(L"Cannot create file"));
+  EXPECT_FALSE(fs::exists(nowhere));
+  EXPECT_EQ(form.state.CurrentFileName, file);
+  EXPECT_EQ(Titles(), Titles(file, L"locked.txt"));
+  EXPECT_TRUE(form.state.TextModified);
+
+  // A file that cannot be read is reported and opening stops there.
+  form.state.TextModified = false;
+  const fs::path held = WriteFile(folder_ / L"held.txt", "other");
+  HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  WillChoose(held);
+  form.Dispatch([&] { form.MM_File_OpenClick(); });
+  CloseHandle(holder);
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 3u);
+  EXPECT_TRUE(LastBoxStartsWith(L"Cannot open file \"" + held.wstring() + L"\". "));
+  EXPECT_EQ(Text(), "xold");
+  EXPECT_EQ(form.state.CurrentFileName, file);
+  EXPECT_EQ(Titles(), Titles(file, L"locked.txt"));
+  EXPECT_TRUE(form.state.BackupPending);
 }
 
 TEST_F(DocumentsTest, ABackupIsWrittenWhenDueAndTheDateIsRefreshedEveryTime) {
@@ -287,9 +258,7 @@ TEST_F(DocumentsTest, ABackupIsWrittenWhenDueAndTheDateIsRefreshedEveryTime) {
   Type(L"x");
   form.Backup_TimerTimer();
   EXPECT_EQ(ReadFile(program_dir_ / L"2026-12-07-09-05-03 index.php"), "xabc");
-  EXPECT_FALSE(form.state.BackupPending);
-  EXPECT_TRUE(form.state.TextModified);
-  EXPECT_EQ(Panel(2), L"Копия 09-05-03");
+  EXPECT_EQ(Flags(), L"modified -copy:Копия 09-05-03");
 
   surroundings_.clock.short_date = L"12/8/2026";
   surroundings_.clock.long_time = L"10:00:00 PM";
@@ -298,35 +267,29 @@ TEST_F(DocumentsTest, ABackupIsWrittenWhenDueAndTheDateIsRefreshedEveryTime) {
   EXPECT_EQ(Panel(2), L"Копия 09-05-03");
   EXPECT_EQ(Panel(4), L"12/8/2026");
 
-  // With "only edited text" off every tick keeps a copy; a locale's "/"
-  // does not lead into folders.
+  // With "only edited text" off every tick keeps a copy (a locale's "/" does
+  // not lead into folders), except of an untitled, empty document.
   form.state.BackupEdited = false;
   form.Backup_TimerTimer();
   EXPECT_EQ(ReadFile(program_dir_ / L"12-8-2026-10-00-00 PM index.php"), "xabc");
-
-  // ... except of an untitled, empty document.
   surroundings_.boxes.answers = {BoxAnswer::No};
   form.MM_File_CreateClick();
   surroundings_.clock.long_time = L"10:00:01 PM";
   form.Backup_TimerTimer();
   EXPECT_EQ(FileCount(program_dir_), 2);
-}
 
-TEST_F(DocumentsTest, ABackupThatCannotBeWrittenIsReportedAndTriedAgain) {
-  MainForm& form = Start();
-  Type(L"x");
+  // A copy that cannot be written is reported and tried again at the next tick.
+  Type(L"y");
   fs::remove_all(program_dir_);
   surroundings_.clock.short_date = L"09.12.2026";
   form.Dispatch([&] { form.Backup_TimerTimer(); });
-  ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
-  EXPECT_EQ(LastBox().text.rfind(L"Cannot create file", 0), 0u);
-  EXPECT_TRUE(form.state.BackupPending);
-  EXPECT_EQ(Panel(2), L"Изменён");
-  EXPECT_EQ(Panel(4), L"08.12.2026");
-
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
+  EXPECT_TRUE(LastBoxStartsWith(L"Cannot create file"));
+  EXPECT_EQ(Flags(), L"modified +copy:Изменён");
+  EXPECT_EQ(Panel(4), L"12/8/2026");
   fs::create_directories(program_dir_);
   form.Dispatch([&] { form.Backup_TimerTimer(); });
-  EXPECT_EQ(ReadFile(program_dir_ / L"2026-12-09-16-25-17 "), "x");
+  EXPECT_EQ(ReadFile(program_dir_ / L"2026-12-09-10-00-01 PM "), "y");
 }
 
 // The backup timer ticks through the modal loop of an open message box.
@@ -338,10 +301,7 @@ TEST_F(DocumentsTest, ATimerTickWhileTheCloseQuestionIsOpenWritesTheCopy) {
   MainForm form(seams, L"");
   SendMessageW(form.RichEdit->Handle(), WM_CHAR, L'x', 0);
   bool copied_while_open = false;
-  owner.Add([&](HWND) {
-    PostMessageW(form.Handle(), WM_TIMER, 1, 0);
-    return true;
-  });
+  owner.Add([&](HWND) { return PostMessageW(form.Handle(), WM_TIMER, 1, 0) != 0; });
   owner.Add([&](HWND dialog) {
     copied_while_open = !form.state.BackupPending;
     return ClickCloseButton()(dialog);
@@ -360,15 +320,12 @@ TEST_F(DocumentsTest, AHeaderRefreshThatChangesTheTextIsAnEdit) {
   const std::string line = form.RichEdit->Document().EditorLine(1);
   EXPECT_EQ(line.substr(0, 70), marker + std::string(26, ' ') + "2026-12-08");
   EXPECT_EQ(line.size(), 120u);
-  EXPECT_TRUE(form.state.TextModified);
-  EXPECT_TRUE(form.state.BackupPending);
-  EXPECT_EQ(Panel(2), L"Изменён");
+  EXPECT_EQ(Flags(), L"modified +copy:Изменён");
 
   form.MM_File_SaveClick();
   form.state.BackupPending = false;
   form.MM_File_DORN_RenewClick();  // the same values again: no change
-  EXPECT_FALSE(form.state.TextModified);
-  EXPECT_FALSE(form.state.BackupPending);
+  EXPECT_EQ(Flags(), L"saved -copy:Изменён");
 }
 
 }  // namespace

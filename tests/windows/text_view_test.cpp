@@ -35,8 +35,10 @@ class HeldKeys {
   BYTE saved_[256];
 };
 
-LPARAM PointParam(int x, int y) {
-  return MAKELPARAM(x, y);
+std::string Rows(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\r\n";
+  return text;
 }
 
 class TextViewTest : public ::testing::Test {
@@ -182,15 +184,12 @@ TEST_F(TextViewTest, CyrillicTextMakesARoundTripThroughTheClipboard) {
   view_->SelectAllText();
   CtrlKey('C');
 
-  ASSERT_TRUE(OpenClipboard(frame_));
-  const auto* wide = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
-  ASSERT_NE(wide, nullptr);
-  EXPECT_EQ(std::wstring(wide), L"Съешь же ещё этих мягких булок\r\n№ «1»");
-  GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
   // A program that asks for 8-bit text gets the Windows-1251 bytes.
-  const auto* narrow = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
-  ASSERT_NE(narrow, nullptr);
-  EXPECT_EQ(std::string(narrow), cyrillic);
+  ASSERT_TRUE(OpenClipboard(frame_));
+  EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)))),
+            L"Съешь же ещё этих мягких булок\r\n№ «1»");
+  EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)))), cyrillic);
+  GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
   GlobalUnlock(GetClipboardData(CF_TEXT));
   CloseClipboard();
 
@@ -223,9 +222,7 @@ TEST_F(TextViewTest, PastedBreaksBecomeCrLfAndUnknownCharactersQuestionMarks) {
 }
 
 TEST_F(TextViewTest, ScrollLineToTopMovesOnlyTheView) {
-  std::string text;
-  for (int i = 0; i < 100; ++i) text += "line " + std::to_string(i) + "\r\n";
-  Load(text);
+  Load(Rows(100));
   Doc().SetSelection(Doc().LineStart(50) + 2, Doc().LineStart(51));
   SetFocus(view_->Handle());
   const HWND focus = GetFocus();
@@ -262,8 +259,8 @@ TEST_F(TextViewTest, TheSelectionEventArrivesBeforeTheOperationReturns) {
 
   Type(L"!");
   EXPECT_EQ(seen_.back(), (CaretPoint{4, 1}));
-  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(1, 1));
-  Send(WM_LBUTTONUP, 0, PointParam(1, 1));
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  Send(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
   EXPECT_EQ(seen_.back(), (CaretPoint{0, 0}));
   view_->SelectAllText();
   EXPECT_EQ(seen_.back(), (CaretPoint{1, 2}));
@@ -293,9 +290,8 @@ TEST_F(TextViewTest, MouseClicksPlaceTheCaretAndSelectWords) {
   Load(EncodeText(L"alpha привет\r\nsecond line"));
   const ViewFont font;
   const auto at = [&font](int column, int row, int offset) {
-    return PointParam(column * font.CharWidth() + offset, row * font.LineHeight() + 2);
+    return MAKELPARAM(column * font.CharWidth() + offset, row * font.LineHeight() + 2);
   };
-  // A double click selects the word under the pointer.
   Send(WM_LBUTTONDBLCLK, MK_LBUTTON, at(9, 0, 1));
   Send(WM_LBUTTONUP, 0, at(9, 0, 1));
   EXPECT_EQ(Doc().SelectionText(), EncodeText(L"привет"));
@@ -314,23 +310,21 @@ TEST_F(TextViewTest, MouseClicksPlaceTheCaretAndSelectWords) {
 
   std::vector<bool> menus;
   view_->onContextMenu = [&](POINT, bool fromKeyboard) { menus.push_back(fromKeyboard); };
-  Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view_->Handle()), PointParam(100, 100));
+  Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view_->Handle()), MAKELPARAM(100, 100));
   Key(VK_APPS);
   EXPECT_EQ(menus, (std::vector<bool>{false, true}));
 }
 
 TEST_F(TextViewTest, DraggingBelowTheViewSelectsAndKeepsScrolling) {
-  std::string text;
-  for (int i = 0; i < 200; ++i) text += "row " + std::to_string(i) + "\r\n";
-  Load(text);
+  Load(Rows(200));
   const ViewFont font;
-  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(font.CharWidth() * 2, 1));
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(font.CharWidth() * 2, 1));
   EXPECT_EQ(GetCapture(), view_->Handle());
 
   // Below the bottom edge the selection reaches past the last visible line
   // and the view follows it; while the button stays down the timer goes on.
   POINT below{font.CharWidth() * 2, 400};
-  Send(WM_MOUSEMOVE, MK_LBUTTON, PointParam(below.x, below.y));
+  Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(below.x, below.y));
   const std::int64_t firstScroll = view_->FirstVisibleLine();
   EXPECT_GT(firstScroll, 0);
   EXPECT_EQ(Doc().Anchor(), 2);

@@ -1,27 +1,17 @@
 // The editing tools in the real main window: each command through its menu
 // identifier or its control, the focus they leave, the notepad's panel rule,
 // the clipboard, and which commands count as edits.
-#include <windows.h>
-
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <regex>
-#include <string>
 
 #include "core/text_document.h"
 #include "editor/clipboard.h"
-#include "editor/text_view.h"
-#include "scripted_seams.h"
-#include "ui/main_form.h"
+#include "form_fixture.h"
 
 namespace tarnpad {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Remembers what the input box was asked with.
 class RecordingBoxes : public ScriptedBoxes {
@@ -36,16 +26,14 @@ class RecordingBoxes : public ScriptedBoxes {
   }
 };
 
-class ToolsTest : public ::testing::Test {
+class ToolsTest : public FormFixture {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    Seams seams = surroundings_.seams(fs::temp_directory_path());
+    FormFixture::SetUp();
+    Seams seams = surroundings_.seams(program_dir_);
     seams.boxes = &boxes_;
     form_ = std::make_unique<MainForm>(seams, L"");
   }
-  void TearDown() override { form_.reset(); }
 
   TextDocument& Doc() { return form_->RichEdit->Document(); }
   void Load(const std::string& text) {
@@ -64,34 +52,23 @@ class ToolsTest : public ::testing::Test {
     return text;
   }
 
-  ScriptedSurroundings surroundings_;
   RecordingBoxes boxes_;
-  std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(ToolsTest, InsertionItemsPutTheirWindows1251BytesAtTheCaret) {
   const struct {
     UINT id;
-    std::string line;
+    std::string before, after;  // what goes around the selection
   } cases[] = {
-      {kCmdEscapeFirst, "x&copy;abcx"},
-      {kCmdEscapeFirst + 1, "x&amp;abcx"},
-      {kCmdEscapeFirst + 14, "x&nbsp;abcx"},
-      {kCmdSymbolFirst,
-       "x\xB7"
-       "abcx"},
-      {kCmdSymbolFirst + 5,
-       "x\xAB"
-       "abc\xBBx"},
-      {kCmdSymbolFirst + 14,
-       "x\xA7"
-       "abcx"},
+      {kCmdEscapeFirst, "&copy;", ""},       {kCmdEscapeFirst + 1, "&amp;", ""},
+      {kCmdEscapeFirst + 14, "&nbsp;", ""},  {kCmdSymbolFirst, "\xB7", ""},
+      {kCmdSymbolFirst + 5, "\xAB", "\xBB"}, {kCmdSymbolFirst + 14, "\xA7", ""},
   };
   for (const auto& c : cases) {
     Load("first\r\nxabcx\r\nlast");
     Doc().SetSelection(8, 11);  // abc
     Command(c.id);
-    EXPECT_EQ(Doc().Text(), "first\r\n" + c.line + "\r\nlast") << c.id;
+    EXPECT_EQ(Doc().Text(), "first\r\nx" + c.before + "abc" + c.after + "x\r\nlast") << c.id;
     EXPECT_EQ(Doc().SelectionLength(), 0);
     EXPECT_EQ(Doc().Caret(), Doc().LineEnd(1));
     EXPECT_TRUE(Modified());
@@ -104,7 +81,7 @@ TEST_F(ToolsTest, InsertionItemsPutTheirWindows1251BytesAtTheCaret) {
   EXPECT_EQ(Doc().Text(), "&copy;");
 }
 
-TEST_F(ToolsTest, GuillemetButtonWrapsTheSelectionAndLeavesTheFocusInTheEditor) {
+TEST_F(ToolsTest, TheGuillemetButtonAndIndentingLeaveTheFocusInTheEditorButOutdentingDoesNot) {
   ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
   Load("xabcx");
   Doc().SetSelection(1, 4);
@@ -123,10 +100,7 @@ TEST_F(ToolsTest, GuillemetButtonWrapsTheSelectionAndLeavesTheFocusInTheEditor) 
             "abc\xBBx");
   EXPECT_TRUE(Modified());
   EXPECT_EQ(GetFocus(), form_->RichEdit->Handle());
-}
 
-TEST_F(ToolsTest, IndentingFocusesTheEditorAndOutdentingDoesNot) {
-  ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
   form_->TabbedNotebook1->SelectByCaption(L"Поиск");
   const struct {
     UINT id;
@@ -167,14 +141,11 @@ TEST_F(ToolsTest, CommandsThatLeaveEveryLineAsItWasAreNoEdit) {
   EXPECT_EQ(Doc().Text(), "$a = 2;\r\n$x = 1; # set\r\n// old");
   EXPECT_TRUE(Modified());
 
-  // A second strip, an outdent of unindented lines and a replace-all without
-  // a hit change nothing.
+  // A second strip and an outdent of unindented lines change nothing.
   Load(Doc().Text());
   Doc().SelectAll();
   Command(kCmdStripComments);
   Command(kCmdOutdent2);
-  form_->Replace_From_Edit->SetText(L"nowhere");
-  form_->Replace_All_Button->onClick();
   EXPECT_EQ(Doc().Text(), "$a = 2;\r\n$x = 1; # set\r\n// old");
   EXPECT_FALSE(form_->state.TextModified);
   EXPECT_FALSE(form_->state.BackupPending);
@@ -213,7 +184,7 @@ TEST_F(ToolsTest, SearchTabFindsFromTheLastHitWithoutWrappingAround) {
   Load("? hit\r\n" + ManyLines(40) + "hit\r\n" + ManyLines(50) + "hit\r\n" + ManyLines(200));
   Edit& field = *form_->Search_Edit;
   field.SetText(L"hit");
-  form_->Search_More_Button->onClick();  // before any find: line 0 is skipped
+  form_->Search_More_Button->onClick();  // line 0 is skipped before any find
   EXPECT_EQ(form_->state.LastFoundLine, 41);
   form_->Search_More_Button->onClick();
   EXPECT_EQ(form_->state.LastFoundLine, 92);
@@ -248,14 +219,15 @@ TEST_F(ToolsTest, ReplaceAllWorksOnTheBytesOfTheFieldsTexts) {
   EXPECT_EQ(Doc().Text(), "a b\r\n" + untouched + "\xA8\r\n? mark");
   EXPECT_TRUE(Modified());
 
-  // An empty text to find, or one with no Windows-1251 byte, replaces nothing.
+  // No hit, an empty text to find or one with no Windows-1251 byte is no edit.
   Load(Doc().Text());
-  for (const wchar_t* from : {L"", L"中"}) {
+  for (const wchar_t* from : {L"nowhere", L"", L"中"}) {
     form_->Replace_From_Edit->SetText(from);
     form_->Replace_All_Button->onClick();
   }
   EXPECT_EQ(Doc().Text(), "a b\r\n" + untouched + "\xA8\r\n? mark");
   EXPECT_FALSE(form_->state.TextModified);
+  EXPECT_FALSE(form_->state.BackupPending);
 }
 
 TEST_F(ToolsTest, PasswordsGoInFrontOfTheSelectionAndTheStripShowsTheirGroup) {
@@ -338,12 +310,6 @@ TEST_F(ToolsTest, CopyToNotepadOpensACollapsedPanelOnTheNotepadTab) {
   Command(kCmdCopyToNotepad);
   EXPECT_EQ(form_->Memo1->Text(), L"\r\n");
   EXPECT_EQ(form_->ToolsPanelHeight(), 60);
-  EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
-
-  tabs.SelectByCaption(L"Свернуть");
-  ASSERT_EQ(form_->ToolsPanelHeight(), 25);
-  Command(kCmdCopyToNotepad);
-  EXPECT_EQ(form_->ToolsPanelHeight(), 120);
   EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
 
   // "Выделить" selects the notepad without taking the focus; "Очистить"
