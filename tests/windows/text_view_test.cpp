@@ -184,12 +184,15 @@ TEST_F(TextViewTest, CyrillicTextMakesARoundTripThroughTheClipboard) {
   view_->SelectAllText();
   CtrlKey('C');
 
-  // A program that asks for 8-bit text gets the Windows-1251 bytes.
   ASSERT_TRUE(OpenClipboard(frame_));
-  EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)))),
-            L"Съешь же ещё этих мягких булок\r\n№ «1»");
-  EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)))), cyrillic);
+  const auto* wide = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+  ASSERT_NE(wide, nullptr);
+  EXPECT_EQ(std::wstring(wide), L"Съешь же ещё этих мягких булок\r\n№ «1»");
   GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+  // A program that asks for 8-bit text gets the Windows-1251 bytes.
+  const auto* narrow = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
+  ASSERT_NE(narrow, nullptr);
+  EXPECT_EQ(std::string(narrow), cyrillic);
   GlobalUnlock(GetClipboardData(CF_TEXT));
   CloseClipboard();
 
