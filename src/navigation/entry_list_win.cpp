@@ -1,24 +1,17 @@
 #include "navigation/entry_list_win.h"
 
-#include <windows.h>
-
 #include <cstddef>
+#include <utility>
 
 #include "core/win1251.h"
 
 namespace tarnpad {
 
 void ShowEntries(ListBox& list, const std::vector<std::string>& entries) {
-  HWND handle = list.Handle();
-  SendMessageW(handle, WM_SETREDRAW, FALSE, 0);
-  list.Clear();
-  std::size_t characters = 0;
-  for (const std::string& entry : entries) characters += entry.size() + 1;
-  SendMessageW(handle, LB_INITSTORAGE, entries.size(),
-               static_cast<LPARAM>(characters * sizeof(wchar_t)));
-  for (const std::string& entry : entries) list.Add(DecodeText(entry));
-  SendMessageW(handle, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(handle, nullptr, TRUE);
+  std::vector<std::wstring> items;
+  items.reserve(entries.size());
+  for (const std::string& entry : entries) items.push_back(DecodeText(entry));
+  list.SetItems(std::move(items));
 }
 
 std::vector<std::string> ListedEntries(const ListBox& list) {

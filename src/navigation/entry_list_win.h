@@ -12,9 +12,8 @@ namespace tarnpad {
 // bytes, as wide text; the round trip through the list is exact for every
 // byte.
 
-// Replaces the list's items with the entries, in order. A scan of a large
-// document can list many thousands of entries, so the list is filled in one
-// go without repainting in between.
+// Replaces the list's items with the entries, in order, in one go: a scan of a
+// large document can list many thousands of entries.
 void ShowEntries(ListBox& list, const std::vector<std::string>& entries);
 
 // Every item of the list, as the entry it shows.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
+
 #include "ui/dpi.h"
 
 namespace tarnpad {
@@ -76,6 +78,15 @@ bool Control::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resul
         }
       }
       return false;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      Control* control = ControlOf(item->hwndItem);
+      if (control && control->OnDrawItem(*item)) {
+        result = TRUE;
+        return true;
+      }
+      return false;
+    }
     default:
       return false;
   }
@@ -164,9 +175,12 @@ GroupBox::GroupBox(HWND parent, const std::wstring& caption) {
   Attach(CreateChild(L"BUTTON", parent, BS_GROUPBOX, caption.c_str()));
 }
 
-ListBox::ListBox(HWND parent, bool takes_tab_stop) {
+ListBox::ListBox(HWND parent, bool takes_tab_stop)
+    : ListBox(parent, takes_tab_stop, LBS_HASSTRINGS) {}
+
+ListBox::ListBox(HWND parent, bool takes_tab_stop, DWORD item_style) {
   Attach(CreateChild(L"LISTBOX", parent,
-                     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | LBS_HASSTRINGS |
+                     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | item_style |
                          (takes_tab_stop ? WS_TABSTOP : 0),
                      L"", WS_EX_CLIENTEDGE));
 }
@@ -177,6 +191,18 @@ void ListBox::Clear() {
 
 void ListBox::Add(const std::wstring& item) {
   SendMessageW(handle_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ListBox::SetItems(std::vector<std::wstring> items) {
+  SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+  Clear();
+  std::size_t characters = 0;
+  for (const std::wstring& item : items) characters += item.size() + 1;
+  SendMessageW(handle_, LB_INITSTORAGE, items.size(),
+               static_cast<LPARAM>(characters * sizeof(wchar_t)));
+  for (const std::wstring& item : items) Add(item);
+  SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(handle_, nullptr, TRUE);
 }
 
 int ListBox::Count() const {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/dock_layout.h"
 
@@ -11,8 +12,8 @@ namespace tarnpad {
 
 // A child window with a typed interface. Containers reflect the
 // notifications a control sends to its parent (WM_COMMAND, WM_NOTIFY, the
-// colour messages) back to the control's object, which turns them into its
-// callbacks.
+// colour messages, WM_DRAWITEM) back to the control's object, which turns them
+// into its callbacks.
 class Control {
  public:
   Control() = default;
@@ -23,7 +24,7 @@ class Control {
   HWND Handle() const { return handle_; }
   void SetText(const std::wstring& text);
   std::wstring Text() const;
-  void SetFont(HFONT font);
+  virtual void SetFont(HFONT font);
   void Show(bool visible);
   bool Visible() const;
   void Enable(bool enabled);
@@ -32,6 +33,8 @@ class Control {
   virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
   // A brush for WM_CTLCOLOR*, or nullptr for the default colours.
   virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
+  // Draws an item of an owner-drawn control; returns false when it does not.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
 
   // Handles a reflected notification for whichever control sent it; returns
   // false when the message is not one of them.
@@ -92,14 +95,20 @@ class ListBox : public Control {
   explicit ListBox(HWND parent, bool takes_tab_stop = true);
   std::function<void()> onClick;  // selection changed by the user
   std::function<void()> onDoubleClick;
-  void Clear();
-  void Add(const std::wstring& item);
+  virtual void Clear();
+  virtual void Add(const std::wstring& item);
+  // Replaces all items in one go, without repainting in between.
+  virtual void SetItems(std::vector<std::wstring> items);
   int Count() const;
-  std::wstring Item(int index) const;
+  virtual std::wstring Item(int index) const;
   int SelectedIndex() const;
   void SetSelectedIndex(int index);
   void SetItemHeight(int physical_height);
   void OnCommand(WORD code, WORD id) override;
+
+ protected:
+  // item_style: how the list box keeps and draws its items (LBS_*).
+  ListBox(HWND parent, bool takes_tab_stop, DWORD item_style);
 };
 
 class Edit : public Control {

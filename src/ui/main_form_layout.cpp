@@ -8,6 +8,7 @@
 #include "ui/dpi.h"
 #include "ui/glyphs_win.h"
 #include "ui/main_form.h"
+#include "ui/virtual_list_box.h"
 
 namespace tarnpad {
 
@@ -127,7 +128,7 @@ void MainForm::CreateEditorPage() {
                                             13);
   Navigation_Tools_Panel->Layout().AddFixed(Navigation_Tools_RecountHint_Label->Handle(), 120, 4,
                                             90, 13);
-  Navigation_ListBox = std::make_unique<ListBox>(Navigation_Panel->Handle(), false);
+  Navigation_ListBox = std::make_unique<VirtualListBox>(Navigation_Panel->Handle(), false);
   Navigation_Panel->Layout().Add(Navigation_ListBox->Handle(), Dock::Client, 0);
 
   Splitter1 = std::make_unique<Splitter>(*Editor_Panel, Navigation_Panel->Handle(), 1);

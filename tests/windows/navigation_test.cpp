@@ -164,6 +164,24 @@ TEST_F(NavigationTest, AClickScrollsTheSectionToTheTopAndADoubleClickAlsoHides) 
   EXPECT_EQ(form.NavigationPanelWidth(), 1);
 }
 
+// The items of the navigation list take the height of the font the settings
+// choose, so a large font is not cut off and a small one leaves no gaps.
+TEST_F(NavigationTest, TheListItemsTakeTheHeightOfTheChosenFont) {
+  MainForm& form = Start();
+  HWND list = form.Navigation_ListBox->Handle();
+  for (int points : {20, 8}) {
+    form.SetNavigationListFontPoints(points);
+    HDC dc = GetDC(list);
+    HGDIOBJ old_font =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old_font);
+    ReleaseDC(list, dc);
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), metrics.tmHeight) << points;
+  }
+}
+
 TEST_F(NavigationTest, TheSplitterGivesTooNarrowAPanelTheDesignWidth) {
   MainForm& form = Start();
   Document().LoadText(Lines(10, {{2, "== A =="}}));
