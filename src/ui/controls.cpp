@@ -42,14 +42,6 @@ void Control::Show(bool visible) {
   ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-bool Control::Visible() const {
-  return IsWindowVisible(handle_) != FALSE;
-}
-
-void Control::Enable(bool enabled) {
-  EnableWindow(handle_, enabled ? TRUE : FALSE);
-}
-
 bool Control::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case WM_COMMAND:

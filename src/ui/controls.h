@@ -26,8 +26,6 @@ class Control {
   std::wstring Text() const;
   virtual void SetFont(HFONT font);
   void Show(bool visible);
-  bool Visible() const;
-  void Enable(bool enabled);
 
   virtual void OnCommand(WORD /*code*/, WORD /*id*/) {}
   virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
