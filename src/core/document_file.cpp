@@ -4,15 +4,13 @@
 #include <utility>
 
 #include "core/file_system.h"
-#include "core/line_breaks.h"
 #include "core/text_document.h"
 
 namespace tarnpad {
 
 void LoadEditorText(TextDocument& document, const std::filesystem::path& path) {
-  std::string text = ReadFileBytes(path);
-  NormalizeLineBreaksInPlace(text);
-  document.LoadText(std::move(text));
+  // The document makes every break CR LF as it takes the bytes over.
+  document.LoadText(ReadFileBytes(path));
 }
 
 void SaveEditorText(const TextDocument& document, const std::filesystem::path& path) {
