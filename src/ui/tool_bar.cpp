@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/dpi.h"
+#include "ui/glyphs_win.h"
 
 namespace tarnpad {
 
@@ -11,11 +12,16 @@ ToolButtonBar::ToolButtonBar(HWND parent, int button_logical_width, int button_l
                      TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN));
   SendMessageW(handle_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   const int dpi = WindowDpi(parent);
-  image_size_ = Scale(20, dpi);
+  image_size_ = GlyphSize(dpi);
   images_ = ImageList_Create(image_size_, image_size_, ILC_COLOR32, 2, 2);
   SendMessageW(handle_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
   SendMessageW(handle_, TB_SETBUTTONSIZE, 0,
                MAKELPARAM(Scale(button_logical_width, dpi), Scale(button_logical_height, dpi)));
+}
+
+ToolButtonBar::~ToolButtonBar() {
+  // The tool bar does not own the image list it was given.
+  if (images_) ImageList_Destroy(images_);
 }
 
 void ToolButtonBar::AddButton(UINT id, HBITMAP picture, std::function<void()> on_click) {

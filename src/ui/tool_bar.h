@@ -16,6 +16,7 @@ namespace tarnpad {
 class ToolButtonBar : public Control {
  public:
   ToolButtonBar(HWND parent, int button_logical_width, int button_logical_height);
+  ~ToolButtonBar() override;
   // picture: a 32-bit bitmap with alpha, ImageSize() square.
   void AddButton(UINT id, HBITMAP picture, std::function<void()> on_click);
   int ImageSize() const { return image_size_; }
