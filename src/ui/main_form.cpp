@@ -93,9 +93,11 @@ MainForm::Fonts::~Fonts() {
 }
 
 MainForm::~MainForm() {
-  if (window_) DestroyWindow(window_);
+  if (window_) DestroyWindow(window_);  // takes the menu bar along
   if (owner_) DestroyWindow(owner_);
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  DestroyMenu(menus.editor_popup);
+  DestroyMenu(menus.navigation_popup);
 }
 
 void MainForm::Show(int show_command) {
@@ -198,6 +200,12 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       if (onDestroyed) onDestroyed();
       return 0;
+    case WM_NCDESTROY: {
+      // The handle is dead from here on; the destructor must not reuse it.
+      const LRESULT destroyed = DefWindowProcW(window_, message, wparam, lparam);
+      window_ = nullptr;
+      return destroyed;
+    }
     default:
       break;
   }
