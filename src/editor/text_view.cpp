@@ -4,6 +4,7 @@
 #include <climits>
 #include <exception>
 #include <iterator>
+#include <new>
 
 #include "core/failure.h"
 #include "core/win1251.h"
@@ -95,8 +96,12 @@ LRESULT CALLBACK TextView::WindowProc(HWND window, UINT message, WPARAM wparam, 
     return view->HandleMessage(message, wparam, lparam);
   } catch (const Failure& failure) {
     view->ReportFailure(failure.Message());
+  } catch (const std::bad_alloc&) {
+    view->ReportFailure(L"Not enough memory");
   } catch (const std::exception& error) {
     view->ReportFailure(DecodeText(error.what()));
+  } catch (...) {
+    view->ReportFailure(L"Unexpected failure");
   }
   return 0;
 }
