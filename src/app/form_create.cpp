@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "app/title.h"
+#include "navigation/panel_rules.h"
 #include "ui/main_form.h"
 
 namespace tarnpad {
@@ -18,9 +19,9 @@ void MainForm::FormCreate() {
   ReadSettings();
   SetWindowTextW(window_, state.AppTitle.c_str());
   SetTaskbarTitle(state.AppTitle);
-  SetNavigationPanelWidth(1);
+  SetNavigationPanelWidth(kHiddenNavigationWidth);
   state.SavedNavigationWidth = 400;
-  SetToolsPanelHeight(25);
+  SetToolsPanelHeight(kToolsCollapsedHeight);
   _StatusBar->SetPanelText(4, seams_.clock->ShortDateText());
   SetToolsNotebookHeight(0);
   EnableMenuItem(menus.bar, kCmdFileSave, MF_BYCOMMAND | MF_GRAYED);

@@ -5,16 +5,10 @@
 #include "core/text_document.h"
 #include "core/win1251.h"
 #include "editor/text_view.h"
+#include "navigation/panel_rules.h"
 #include "ui/main_form.h"
 
 namespace tarnpad {
-namespace {
-
-// The tools panel collapsed to its tab row, and opened.
-constexpr int kToolsPanelCollapsed = 25;
-constexpr int kToolsPanelExpanded = 120;
-
-}  // namespace
 
 void MainForm::N44Click() {
   const bool changes = RichEdit->Document().CanUndo();
@@ -55,7 +49,7 @@ void MainForm::N38Click() {
 
 void MainForm::N50Click() {
   Memo1->SetText(DecodeText(RichEdit->Document().SelectionText()) + L"\r\n");
-  if (ToolsPanelHeight() == kToolsPanelCollapsed) SetToolsPanelHeight(kToolsPanelExpanded);
+  if (ToolsPanelHeight() == kToolsCollapsedHeight) SetToolsPanelHeight(kToolsExpandedHeight);
   TabbedNotebook1->SelectByCaption(L"Блокнот");
 }
 
