@@ -79,12 +79,12 @@ class TextDocument {
 
   // --- Positions -----------------------------------------------------------
   Position Length() const;
-  Position LineStart(std::int64_t line) const;   // clamped to the text
-  Position LineEnd(std::int64_t line) const;     // before the line's break
+  Position LineStart(std::int64_t line) const;  // clamped to the text
+  Position LineEnd(std::int64_t line) const;    // before the line's break
   std::int64_t LineOfPosition(Position pos) const;
-  char ByteAt(Position pos) const;               // 0 outside the text
+  char ByteAt(Position pos) const;  // 0 outside the text
   std::string TextRange(Position start, Position end) const;
-  std::string Text() const;                      // the whole text
+  std::string Text() const;  // the whole text
 
   // --- Selection -----------------------------------------------------------
   // The anchor stays put while the caret moves; start/end are their minimum
