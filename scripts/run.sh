@@ -13,4 +13,7 @@ if [[ -z ${DISPLAY:-} ]]; then
   echo "run: no display (DISPLAY is empty); scripts/screenshot.sh renders the program to a PNG instead" >&2
   exit 1
 fi
-exec env WINEDEBUG=-all wine build/windows/tarnpad.exe "$file"
+# The program names the document by the path it is given: hand it the full
+# Windows path, as the system's shell would.
+export WINEDEBUG=-all
+exec wine build/windows/tarnpad.exe "$(winepath -w "$(realpath -m "$file")")"
