@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "ui/dpi.h"
+
 namespace tarnpad {
 namespace {
 
@@ -36,7 +38,7 @@ bool IsMonospaced(const TEXTMETRICW& metrics) {
 
 ViewFont::ViewFont() {
   HDC screen = GetDC(nullptr);
-  const int height = MulDiv(kDesignHeight, GetDeviceCaps(screen, LOGPIXELSY), kDesignDpi);
+  const int height = MulDiv(kDesignHeight, ScreenDpi(), kDesignDpi);
   for (const wchar_t* face : kFaces) {
     HFONT candidate = CreateFace(face, height);
     if (candidate == nullptr) continue;

@@ -11,6 +11,10 @@ int WindowDpi(HWND window) {
     const UINT dpi = get_dpi_for_window(window);
     if (dpi) return static_cast<int>(dpi);
   }
+  return ScreenDpi();
+}
+
+int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);

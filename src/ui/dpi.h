@@ -8,6 +8,8 @@ namespace tarnpad {
 // window is placed, so the special sizes (width 1, heights 0 and 25) keep
 // their meaning at any resolution.
 int WindowDpi(HWND window);
+// The screen's (the system's) dpi, for what belongs to no window.
+int ScreenDpi();
 int Scale(int logical, int dpi);
 int Unscale(int physical, int dpi);
 

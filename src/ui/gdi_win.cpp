@@ -1,17 +1,8 @@
 #include "ui/gdi_win.h"
 
+#include "ui/dpi.h"
+
 namespace tarnpad {
-namespace {
-
-int SystemDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
-}  // namespace
-
 UniqueFont CreateMessageFont(int dpi) {
   // Present from Windows 10 on.
   using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
@@ -25,7 +16,7 @@ UniqueFont CreateMessageFont(int dpi) {
     // These metrics are for the system's dpi.
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     LOGFONTW& font = metrics.lfMessageFont;
-    font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+    font.lfHeight = MulDiv(font.lfHeight, dpi, ScreenDpi());
   }
   return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
