@@ -45,10 +45,14 @@ void MainForm::LoadDocument(const std::wstring& path) {
   // The caption names the file only once its text is in the editor, so a
   // file that cannot be read leaves the caption on the document still shown.
   LoadEditorText(RichEdit->Document(), path);
+  TakeFileName(path);
+  UpdateTitle(path);
+}
+
+void MainForm::TakeFileName(const std::filesystem::path& path) {
   state.CurrentFileName = path;
   state.TextModified = false;
   EnableMenuItem(menus.bar, kCmdFileSave, MF_BYCOMMAND | MF_ENABLED);
-  UpdateTitle(path);
 }
 
 bool MainForm::SettleUnsavedDocument() {
@@ -80,11 +84,10 @@ void MainForm::MM_File_OpenClick() {
   if (!choice) return;
   open_dialog_choice = *choice;
   LoadDocument(choice->path.wstring());
-  state.CurrentFileName = choice->path;
-  state.TextModified = false;
+  // Also when no such file exists: the name is taken, and Save writes there.
+  TakeFileName(choice->path);
   state.BackupPending = false;
   _StatusBar->SetPanelText(2, L"");
-  EnableMenuItem(menus.bar, kCmdFileSave, MF_BYCOMMAND | MF_ENABLED);
 }
 
 // Leaves the status panel, the backup flag and the caption as they are.

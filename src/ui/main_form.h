@@ -102,6 +102,8 @@ class MainForm {
   // Save As: asks for a name, then writes the text there; false when the
   // user cancelled the dialog.
   bool SaveDocumentAs();
+  // The text now belongs to the file path: it is unmodified and Save is on.
+  void TakeFileName(const std::filesystem::path& path);
   // New's and Open's question about modified text; false when the text
   // should stay.
   bool SettleUnsavedDocument();
