@@ -24,10 +24,15 @@ class GapBuffer {
   Value At(std::int64_t i) const { return storage_[i < gapStart_ ? i : i + gapLength_]; }
   void Set(std::int64_t i, Value value) { storage_[i < gapStart_ ? i : i + gapLength_] = value; }
 
-  // 0 <= at <= Length().
+  // 0 <= at <= Length(). Allocates only when the gap is too small.
   void Insert(std::int64_t at, const Value* values, std::int64_t count);
   // [at, at + count) lies within [0, Length()).
   void Delete(std::int64_t at, std::int64_t count);
+
+  // Makes room for count more elements: insertions that together add no
+  // more than count elements beyond what deletions free cannot fail. The
+  // contents stay as they are, also when the allocation fails.
+  void Reserve(std::int64_t count) { EnsureGap(count); }
 
   // Appends the elements [start, end) to out.
   void AppendRange(std::int64_t start, std::int64_t end, Storage& out) const;

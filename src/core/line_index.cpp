@@ -49,25 +49,45 @@ std::int64_t LineIndex::LineOfPosition(Position pos) const {
   return low;
 }
 
-void LineIndex::Removed(Position start, Position end) {
-  if (start >= end) return;
-  // The lines that started inside (start, end] lost the break before them.
-  const std::int64_t first = LineOfPosition(start);
-  const std::int64_t last = LineOfPosition(end);
-  MoveStepTo(first);
-  starts_.Delete(first + 1, last - first);
-  stepLength_ -= end - start;
+std::int64_t LineIndex::LineFeeds(std::string_view text) {
+  std::int64_t count = 0;
+  ForEachLineFeed(text, [&count](Position) { ++count; });
+  return count;
 }
 
-void LineIndex::Inserted(Position pos, std::string_view text) {
-  if (text.empty()) return;
-  const std::int64_t line = LineOfPosition(pos);
+std::int64_t LineIndex::LinesAdded(Position start, Position end, std::string_view text) const {
+  const std::int64_t added = LineFeeds(text);
+  return start < end ? added - (LineOfPosition(end) - LineOfPosition(start)) : added;
+}
+
+void LineIndex::Replaced(Position start, Position end, std::string_view text) {
+  const std::int64_t line = LineOfPosition(start);
+  Replace(line, start < end ? LineOfPosition(end) : line, start, end, text);
+}
+
+void LineIndex::ReplacedInLine(std::int64_t line, Position start, Position end,
+                               std::string_view text) {
+  Replace(line, line, start, end, text);
+}
+
+void LineIndex::Replace(std::int64_t line, std::int64_t last, Position start, Position end,
+                        std::string_view text) {
   MoveStepTo(line);
+  if (start < end) {
+    // The lines that started inside (start, end] lost the break before them.
+    starts_.Delete(line + 1, last - line);
+    stepLength_ -= end - start;
+    MoveStepTo(line);  // the step may now lie past the last line
+  }
+  if (text.empty()) return;
   stepLength_ += static_cast<Position>(text.size());
-  // New lines sit after the step's line, so they are stored without the step.
-  std::vector<Position> added;
-  ForEachLineFeed(text, [&](Position offset) { added.push_back(pos + offset + 1 - stepLength_); });
-  starts_.Insert(line + 1, added.data(), static_cast<std::int64_t>(added.size()));
+  // New lines sit after the step's line, so they are stored without the
+  // step. One at a time: each lands at the gap, so none moves anything.
+  std::int64_t at = line + 1;
+  ForEachLineFeed(text, [&](Position offset) {
+    const Position stored = start + offset + 1 - stepLength_;
+    starts_.Insert(at++, &stored, 1);
+  });
 }
 
 void LineIndex::MoveStepTo(std::int64_t line) {

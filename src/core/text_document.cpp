@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "core/gap_buffer.h"
 #include "core/line_breaks.h"
@@ -71,15 +72,59 @@ class TextDocument::Impl {
   }
 
   // A change the user cannot undo: older steps would no longer fit the text.
+  // Replacing bytes by the same bytes changes nothing and forgets nothing;
+  // only the caret moves.
   void ReplaceUnrecorded(Position start, Position end, std::string_view text) {
-    history_.Clear();
     const Position caret = start + static_cast<Position>(text.size());
+    if (SameBytes(start, end, text)) {
+      Select({caret, caret});
+      return;
+    }
+    ReserveFor(start, end, text);
+    history_.Clear();
     ReplaceRange(start, end, text, {caret, caret});
   }
 
+  // Several unrecorded line changes, in ascending order of line, as one:
+  // either all of them happen or, on failure, none. Each replaces the
+  // characters of its line, so it adds exactly the breaks of its text.
+  void ReplaceUnrecordedLines(std::vector<LineReplacement>& changes) {
+    std::int64_t bytes_added = 0;
+    std::int64_t lines_added = 0;
+    for (LineReplacement& change : changes) {
+      NormalizeLineBreaksInPlace(change.text);
+      const Position length = LineEnd(change.line) - lines_.LineStart(change.line);
+      bytes_added += std::max<Position>(0, static_cast<Position>(change.text.size()) - length);
+      lines_added += LineIndex::LineFeeds(change.text);
+    }
+    bytes_.Reserve(bytes_added);
+    lines_.Reserve(lines_added);
+
+    // Nothing below allocates. The listener hears of it all once.
+    HoldNotifications();
+    history_.Clear();
+    std::int64_t shift = 0;  // lines added by the changes before this one
+    for (const LineReplacement& change : changes) {
+      const std::int64_t line = change.line + shift;
+      const Position start = lines_.LineStart(line);
+      const Position end = LineEnd(line);
+      const Position caret = start + static_cast<Position>(change.text.size());
+      lines_.ReplacedInLine(line, start, end, change.text);
+      ReplaceBytes(start, end, change.text, {caret, caret});
+      shift += LineIndex::LineFeeds(change.text);
+    }
+    ReleaseNotifications();
+  }
+
   // A change the user can undo; text is normalised. The caret ends after it.
+  // Bytes replaced by the same bytes make no step: only the caret moves.
   void ReplaceRecorded(Position start, Position end, std::string text, bool typing) {
     const Position caret = start + static_cast<Position>(text.size());
+    if (SameBytes(start, end, text)) {
+      Select({caret, caret});
+      return;
+    }
+    ReserveFor(start, end, text);
     std::string removed;
     AppendRange(start, end, removed);
     history_.Record({start, std::move(removed), text, selection_, {caret, caret}, typing});
@@ -96,26 +141,53 @@ class TextDocument::Impl {
 
   void Undo() {
     if (!history_.CanUndo()) return;
-    const UndoStep& step = history_.TakeUndo();
-    ReplaceRange(step.position, step.position + static_cast<Position>(step.inserted.size()),
-                 step.removed, step.before);
+    const UndoStep& step = history_.NextUndo();
+    const Position end = step.position + static_cast<Position>(step.inserted.size());
+    ReserveFor(step.position, end, step.removed);
+    ReplaceRange(step.position, end, step.removed, step.before);
+    history_.Undone();
   }
 
   void Redo() {
     if (!history_.CanRedo()) return;
-    const UndoStep& step = history_.TakeRedo();
-    ReplaceRange(step.position, step.position + static_cast<Position>(step.removed.size()),
-                 step.inserted, step.after);
+    const UndoStep& step = history_.NextRedo();
+    const Position end = step.position + static_cast<Position>(step.removed.size());
+    ReserveFor(step.position, end, step.inserted);
+    ReplaceRange(step.position, end, step.inserted, step.after);
+    history_.Redone();
   }
 
  private:
+  bool SameBytes(Position start, Position end, std::string_view text) const {
+    if (end - start != static_cast<Position>(text.size())) return false;
+    for (Position i = start; i < end; ++i) {
+      if (bytes_.At(i) != text[static_cast<std::size_t>(i - start)]) return false;
+    }
+    return true;
+  }
+
+  // Makes the room that ReplaceRange(start, end, text) needs, so that it
+  // cannot fail: an edit does everything that can fail (allocation) first,
+  // and a failure leaves the text, the index, the selection and the history
+  // as they were.
+  void ReserveFor(Position start, Position end, std::string_view text) {
+    bytes_.Reserve(static_cast<Position>(text.size()) - (end - start));
+    lines_.Reserve(lines_.LinesAdded(start, end, text));
+  }
+
   // Every edit of the text passes here, so the line index and the listener
   // always follow it. start and end lie on pair boundaries and text is
-  // normalised, which keeps every break in the text a CR LF pair.
+  // normalised, which keeps every break in the text a CR LF pair. Does not
+  // fail once ReserveFor made room; only the listener may throw, after the
+  // change.
   void ReplaceRange(Position start, Position end, std::string_view text, Selection after) {
-    lines_.Removed(start, end);
+    lines_.Replaced(start, end, text);
+    ReplaceBytes(start, end, text, after);
+  }
+
+  // ReplaceRange once the line index has followed.
+  void ReplaceBytes(Position start, Position end, std::string_view text, Selection after) {
     bytes_.Delete(start, end - start);
-    lines_.Inserted(start, text);
     bytes_.Insert(start, text.data(), static_cast<std::int64_t>(text.size()));
     selection_ = after;
     if (start != end || !text.empty()) NotifyText(TextChangeKind::Edit);
@@ -187,6 +259,14 @@ void TextDocument::ReadEditorLine(std::int64_t i, std::string& out) const {
 void TextDocument::ReplaceEditorLine(std::int64_t i, std::string_view s) {
   if (i < 0 || i >= PhysicalLineCount()) return;
   impl_->ReplaceUnrecorded(impl_->Lines().LineStart(i), impl_->LineEnd(i), NormalizeLineBreaks(s));
+}
+
+void TextDocument::ReplaceEditorLines(std::vector<LineReplacement> replacements) {
+  std::erase_if(replacements, [this](const LineReplacement& r) {
+    return r.line < 0 || r.line >= PhysicalLineCount();
+  });
+  if (replacements.empty()) return;
+  impl_->ReplaceUnrecordedLines(replacements);
 }
 
 void TextDocument::DeleteEditorLine(std::int64_t i) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnpad {
 
@@ -31,14 +32,22 @@ class DocumentListener {
   virtual void TextChanged(TextChangeKind kind) = 0;
 };
 
+struct LineReplacement {
+  std::int64_t line = 0;
+  std::string text;
+};
+
 // The editor's text: Windows-1251 bytes, one byte per character, exactly as in
 // the file. Every line break inside the document is the pair CR LF; a lone CR
 // or LF never exists in it (inserted text is normalised, and a position never
 // falls between the CR and the LF of a pair).
 //
 // The operations named as the editor operations of the program keep those
-// names. Line operations never fail: an index outside the text gives the
-// empty text or does nothing.
+// names. An index outside the text gives the empty text or does nothing.
+//
+// Every change is whole or nothing: when one fails (no memory), the text, the
+// line index, the selection and the undo history stay exactly as they were,
+// and the listener hears nothing.
 class TextDocument {
  public:
   TextDocument();
@@ -76,6 +85,10 @@ class TextDocument {
   // selected and the caret stands after the inserted text.
   void ReplaceEditorLine(std::int64_t i, std::string_view s);
   void DeleteEditorLine(std::int64_t i);
+  // ReplaceEditorLine for several lines at once, as one change: either all
+  // happen or, when one fails, none. Lines are numbered as before the call,
+  // ascending, each at most once; indices outside the text are skipped.
+  void ReplaceEditorLines(std::vector<LineReplacement> replacements);
 
   // --- Positions -----------------------------------------------------------
   Position Length() const;

@@ -33,7 +33,8 @@ class UndoHistory {
  public:
   // Drops everything that could be redone, then adds the step, or merges it
   // into the last one when both are typing, the typing group is still open
-  // and the new step continues where the last one ended.
+  // and the new step continues where the last one ended. On failure (no
+  // memory) the history stays exactly as it was.
   void Record(UndoStep step);
   // The next typed character starts a new step.
   void CloseTypingGroup() { typingOpen_ = false; }
@@ -41,10 +42,13 @@ class UndoHistory {
 
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < steps_.size(); }
-  // The step to undo (or redo), which then moves to the other list.
-  // Callers check CanUndo (CanRedo) first.
-  const UndoStep& TakeUndo();
-  const UndoStep& TakeRedo();
+  // The step to undo (or redo) next; once the text has followed it,
+  // Undone (Redone) moves it to the other list. Callers check CanUndo
+  // (CanRedo) first.
+  const UndoStep& NextUndo() const { return steps_[done_ - 1]; }
+  const UndoStep& NextRedo() const { return steps_[done_]; }
+  void Undone();
+  void Redone();
 
  private:
   // steps_[0, done_) can be undone, the latest last; steps_[done_, size())

@@ -1,19 +1,53 @@
 #include "tools/search_replace.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "core/text_document.h"
 
 namespace tarnpad {
 namespace {
 
+// The size of text after one pass, without building it.
+std::size_t PassResultSize(std::string_view text, std::string_view from, std::string_view to) {
+  std::size_t hits = 0;
+  for (std::size_t hit = text.find(from); hit != std::string_view::npos;
+       hit = text.find(from, hit + from.size())) {
+    ++hits;
+  }
+  return text.size() - hits * from.size() + hits * to.size();
+}
+
+// Memory that replace-all may still claim; a pass that would need more
+// stops the command before it has changed anything.
+class MemoryBudget {
+ public:
+  explicit MemoryBudget(std::uint64_t bytes) : left_(bytes) {}
+
+  void Claim(std::uint64_t bytes) {
+    if (bytes > left_) throw ReplaceAllTooLarge();
+    left_ -= bytes;
+  }
+  void Release(std::uint64_t bytes) { left_ += bytes; }
+
+ private:
+  std::uint64_t left_;
+};
+
 // One pass over text into out; false, leaving out alone, when from does not
-// occur.
+// occur. A growing pass first makes sure its result fits the budget.
 bool ReplacePass(std::string_view text, std::string_view from, std::string_view to,
-                 std::string& out) {
+                 std::string& out, MemoryBudget& budget) {
   std::size_t hit = text.find(from);
   if (hit == std::string_view::npos) return false;
+  if (to.size() > from.size()) {
+    const std::size_t size = PassResultSize(text, from, to);
+    budget.Claim(size);
+    budget.Release(size);
+    out.reserve(size);
+  }
   out.clear();
   std::size_t done = 0;
   do {
@@ -30,10 +64,10 @@ bool ReplacePass(std::string_view text, std::string_view from, std::string_view 
 // by the caller. False when from does not occur in line. A pass that finds
 // nothing leaves the text as it is, and so would the passes after it.
 bool ReplaceThreeTimes(std::string_view line, std::string_view from, std::string_view to,
-                       std::string& result, std::string& scratch) {
-  if (!ReplacePass(line, from, to, result)) return false;
-  if (!ReplacePass(result, from, to, scratch)) return true;
-  if (!ReplacePass(scratch, from, to, result)) result.swap(scratch);
+                       std::string& result, std::string& scratch, MemoryBudget& budget) {
+  if (!ReplacePass(line, from, to, result, budget)) return false;
+  if (!ReplacePass(result, from, to, scratch, budget)) return true;
+  if (!ReplacePass(scratch, from, to, result, budget)) result.swap(scratch);
   return true;
 }
 
@@ -65,21 +99,40 @@ std::optional<std::int64_t> SearchNext(const TextDocument& document, std::string
   return hit;
 }
 
-std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::string_view to) {
+std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::string_view to,
+                        std::uint64_t memory_budget) {
   if (from.empty()) return 0;
-  const TextDocument::BulkEdit bulk(document);
-  std::int64_t changed = 0;
+  MemoryBudget budget(memory_budget);
+  // Every changed line is worked out first, so that running out of memory
+  // stops the command before the text has changed; the document then takes
+  // all of them in one change.
+  std::vector<LineReplacement> changes;
+  std::int64_t growth = 0;
   std::string line;
   std::string result;
   std::string scratch;
-  // The count is taken once. The empty line at index count, were it read,
-  // could never change.
-  const std::int64_t count = document.EditorLineCount();
-  for (std::int64_t i = 0; i < count; ++i) {
-    document.ReadEditorLine(i, line);
-    if (!ReplaceThreeTimes(line, from, to, result, scratch) || result == line) continue;
-    document.ReplaceEditorLine(i, result);
-    ++changed;
+  try {
+    // The count is taken once. The empty line at index count, were it read,
+    // could never change.
+    const std::int64_t count = document.EditorLineCount();
+    for (std::int64_t i = 0; i < count; ++i) {
+      document.ReadEditorLine(i, line);
+      if (!ReplaceThreeTimes(line, from, to, result, scratch, budget) || result == line) continue;
+      budget.Claim(result.size());
+      growth += static_cast<std::int64_t>(result.size()) - static_cast<std::int64_t>(line.size());
+      changes.push_back({i, std::move(result)});
+      result = std::string();
+    }
+    // The text may have to move into a larger buffer, old and new at once.
+    if (growth > 0) budget.Claim(static_cast<std::uint64_t>(document.Length() + growth));
+  } catch (const std::bad_alloc&) {
+    throw ReplaceAllTooLarge();
+  }
+  const auto changed = static_cast<std::int64_t>(changes.size());
+  try {
+    document.ReplaceEditorLines(std::move(changes));
+  } catch (const std::bad_alloc&) {
+    throw ReplaceAllTooLarge();
   }
   return changed;
 }

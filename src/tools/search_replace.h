@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/failure.h"
+
 namespace tarnpad {
 
 class TextDocument;
@@ -31,6 +33,18 @@ std::optional<std::int64_t> SearchNext(const TextDocument& document, std::string
 // afterwards are rewritten, through ReplaceEditorLine; the others stay byte
 // for byte. An empty from changes nothing. Both texts are single-line.
 // Returns the number of lines rewritten.
-std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::string_view to);
+//
+// All or nothing: the result is worked out whole before the text changes,
+// and when it would need more than memory_budget bytes besides the text (or
+// memory runs out meanwhile) ReplaceAllTooLarge is thrown with the text
+// untouched.
+std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::string_view to,
+                        std::uint64_t memory_budget = UINT64_MAX);
+
+class ReplaceAllTooLarge : public Failure {
+ public:
+  ReplaceAllTooLarge()
+      : Failure(L"Замена не выполнена: результат не поместится в памяти. Текст не изменён") {}
+};
 
 }  // namespace tarnpad

@@ -52,5 +52,22 @@ TEST(ReplaceAll, RewritesOnlyTheLinesThatChange) {
   EXPECT_EQ(document.Text(), "keep  \r\ntrade me\r\nsame x\r\n");
 }
 
+// A replacement that holds what it replaces grows a line by the cube of its
+// growth: 1 000 "a" with "a" turned into 100 "a" would become 10^9 bytes.
+TEST(ReplaceAll, RefusesAResultBeyondTheMemoryBudgetBeforeChangingAnything) {
+  const std::string text = "keep\r\n" + std::string(1000, 'a') + "\r\nkeep a";
+  LoadedDocument document(text, 2, 5);
+  document.TypeText("b");
+  EXPECT_THROW(ReplaceAll(document, "a", std::string(100, 'a'), 64 << 20), ReplaceAllTooLarge);
+  EXPECT_EQ(document.EditorLine(1), std::string(1000, 'a'));
+  EXPECT_EQ(document.Caret(), 3);
+  EXPECT_TRUE(document.CanUndo());
+
+  // Within the budget every line changes, the last one included.
+  EXPECT_EQ(ReplaceAll(document, "a", "aa", 64 << 20), 2);
+  EXPECT_EQ(document.EditorLine(1), std::string(8000, 'a'));
+  EXPECT_EQ(document.EditorLine(2), "keep aaaaaaaa");
+}
+
 }  // namespace
 }  // namespace tarnpad
