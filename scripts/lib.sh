@@ -93,3 +93,51 @@ click_into() {
   xdotool mousemove --window "$1" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
   sleep 0.5
 }
+
+e2e_fail() {
+  echo "$1" >&2
+  exit 1
+}
+
+# Fails unless file $1 holds exactly the bytes $2 (printf escapes); $3 says
+# what went wrong.
+expect_file_bytes() {
+  local expected
+  expected=$(mktemp)
+  printf "$2" >"$expected"
+  if ! cmp -s "$expected" "$1"; then
+    rm -f "$expected"
+    echo "$3; the file holds:" >&2
+    od -c "$1" | head -10 >&2
+    exit 1
+  fi
+  rm -f "$expected"
+}
+
+# Waits for the program's box titled $1 and answers it with key $2.
+answer_box() {
+  local box WIDTH HEIGHT
+  box=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+  [[ -n $box ]] || e2e_fail "no box titled $1"
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  # The focus comes from a click; the text above the buttons is a safe spot.
+  xdotool mousemove --window "$box" $((WIDTH / 2)) 12 click 1
+  sleep 0.3
+  xdotool key --delay 50 "$2"
+}
+
+# Whether the program (process $pid) is still running after a moment.
+program_running() {
+  sleep 0.5
+  kill -0 "$pid" 2>/dev/null
+}
+
+# Waits up to ten seconds for the program to end; fails with $1 if it runs on.
+expect_program_ends() {
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && e2e_fail "$1"
+  pid=
+}

@@ -136,4 +136,14 @@ bool MainForm::FormClose() {
   });
 }
 
+bool MainForm::SessionMayEnd() {
+  if (!state.TextModified) return true;
+  // The system shows the reason while the question waits for the user.
+  ShutdownBlockReasonCreate(window_, kUnsavedTextReason);
+  bool allowed = false;  // a failing question keeps the text
+  Dispatch([this, &allowed] { allowed = FormClose(); });
+  ShutdownBlockReasonDestroy(window_);
+  return allowed;
+}
+
 }  // namespace tarnpad

@@ -12,6 +12,8 @@ namespace tarnpad {
 inline constexpr const wchar_t* kSaveQuestion = L"Файл не сохранен. Сохранить?";
 // Asked (confirmation box, OK/Cancel) before the window closes on modified text.
 inline constexpr const wchar_t* kCloseQuestion = L"Текст не сохранен. Все таки выйти?";
+// Why the program holds up the end of the session while it asks.
+inline constexpr const wchar_t* kUnsavedTextReason = L"Текст не сохранен";
 
 // What New and Open do about modified text before replacing it.
 struct UnsavedTextSteps {

@@ -9,10 +9,8 @@ namespace tarnpad {
 // The file size is that of the file as last saved, not of the text shown.
 void MainForm::MM_File_DORN_RenewClick() {
   const LocalDateTime now = seams_.clock->Now();
-  if (RefreshFileHeader(RichEdit->Document(), HeaderDate(now.year, now.month, now.day),
-                        FileSizeOf(state.CurrentFileName))) {
-    MarkTextEdited();
-  }
+  RefreshFileHeader(RichEdit->Document(), HeaderDate(now.year, now.month, now.day),
+                    FileSizeOf(state.CurrentFileName));
 }
 
 }  // namespace tarnpad

@@ -207,6 +207,7 @@ void TextView::SelectionChanged() {
 }
 
 void TextView::TextChanged(TextChangeKind kind) {
+  if (kind == TextChangeKind::Edit && onTextEdited) onTextEdited();
   columns_.Forget();
   if (kind == TextChangeKind::Reload) {
     widest_ = WidestLineWidth(document_);

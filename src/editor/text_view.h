@@ -47,6 +47,11 @@ class TextView final : private DocumentListener {
   std::function<void(UINT virtualKey)> onKeyDown;
   std::function<void(UINT virtualKey)> onKeyUp;
   std::function<void()> onSelectionChanged;
+  // The text changed through an edit, whatever made it (a key, the mouse, a
+  // command, undo); loading and clearing the whole text are no edits. Comes
+  // from inside the change, before the view's own work and the selection
+  // event, so the owner learns of it even when something later fails.
+  std::function<void()> onTextEdited;
   std::function<void(POINT screen, bool fromKeyboard)> onContextMenu;
   // A step of the view that failed (the clipboard could not be opened, say);
   // without an owner's handler the view shows the message itself.

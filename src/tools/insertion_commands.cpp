@@ -12,19 +12,19 @@ namespace tarnpad {
 void MainForm::InsertionItemClick(UINT id) {
   const InsertionItem& item = id >= kCmdSymbolFirst ? kSymbolItems.at(id - kCmdSymbolFirst)
                                                     : kEscapeItems.at(id - kCmdEscapeFirst);
-  if (InsertAtCaret(RichEdit->Document(), item.opening, item.closing)) MarkTextEdited();
+  InsertAtCaret(RichEdit->Document(), item.opening, item.closing);
 }
 
 void MainForm::SpeedButton1Click() {
-  if (WrapInGuillemets(RichEdit->Document())) MarkTextEdited();
+  WrapInGuillemets(RichEdit->Document());
 }
 
 void MainForm::N59Click() {
-  if (InsertAtCaret(RichEdit->Document(), ComplexPassword(*seams_.random), "")) MarkTextEdited();
+  InsertAtCaret(RichEdit->Document(), ComplexPassword(*seams_.random), "");
 }
 
 void MainForm::N60Click() {
-  if (InsertAtCaret(RichEdit->Document(), SimplePassword(*seams_.random), "")) MarkTextEdited();
+  InsertAtCaret(RichEdit->Document(), SimplePassword(*seams_.random), "");
 }
 
 void MainForm::N55Click() {

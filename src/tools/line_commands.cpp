@@ -14,14 +14,14 @@ namespace {
 // Indenting hands the keyboard to the editor, so typing goes on in the
 // shifted lines; outdenting leaves the focus where it was.
 void IndentSelectedLines(MainForm& form, std::string_view indent) {
-  if (ShiftSelectedLines(form.RichEdit->Document(), indent) > 0) form.MarkTextEdited();
+  ShiftSelectedLines(form.RichEdit->Document(), indent);
   SetFocus(form.RichEdit->Handle());
 }
 
 }  // namespace
 
 void MainForm::N210Click() {
-  if (OutdentSelectedLines(RichEdit->Document()) > 0) MarkTextEdited();
+  OutdentSelectedLines(RichEdit->Document());
 }
 
 void MainForm::N40Click() {
@@ -41,11 +41,11 @@ void MainForm::N42Click() {
 }
 
 void MainForm::echobr1Click() {
-  if (FrameSelectedLinesInEcho(RichEdit->Document()) > 0) MarkTextEdited();
+  FrameSelectedLinesInEcho(RichEdit->Document());
 }
 
 void MainForm::PHP1Click() {
-  if (StripComments(RichEdit->Document()) > 0) MarkTextEdited();
+  StripComments(RichEdit->Document());
 }
 
 }  // namespace tarnpad

@@ -1,5 +1,9 @@
 // Search by line (the menu command and the "Поиск" tab) and replace-all
 // (the "Замена" tab).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -19,6 +23,14 @@ std::optional<std::string> SearchableBytes(const std::wstring& text) {
   std::string bytes = EncodeText(text);
   if (DecodeText(bytes) != text) return std::nullopt;
   return bytes;
+}
+
+// What the program may still claim: the system's memory not yet committed.
+std::uint64_t AvailableMemory() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof(status);
+  if (!GlobalMemoryStatusEx(&status)) return UINT64_MAX;
+  return std::min(status.ullAvailPageFile, status.ullAvailVirtual);
 }
 
 }  // namespace
@@ -59,7 +71,7 @@ void MainForm::Replace_All_ButtonClick() {
   // The replacement goes in as typing would put it: a character without a
   // byte becomes "?".
   const std::string to = EncodeText(Replace_To_Edit->Text());
-  if (ReplaceAll(RichEdit->Document(), *from, to) > 0) MarkTextEdited();
+  ReplaceAll(RichEdit->Document(), *from, to, AvailableMemory());
 }
 
 }  // namespace tarnpad

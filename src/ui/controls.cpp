@@ -235,6 +235,10 @@ Edit::Edit(HWND parent, bool multi_line, bool takes_tab_stop) {
                  : ES_AUTOHSCROLL;
   Attach(CreateChild(L"EDIT", parent, style | (takes_tab_stop ? WS_TABSTOP : 0), L"",
                      WS_EX_CLIENTEDGE));
+  // The system's default limit (30 000 or 32 767 characters) would cut
+  // pastes short and refuse typing past it without a word; 0 lifts it to
+  // what the control can hold.
+  SendMessageW(handle_, EM_SETLIMITTEXT, 0, 0);
 }
 
 void Edit::SelectAll() {

@@ -187,6 +187,13 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (close) DestroyWindow(window_);
       return 0;
     }
+    case WM_QUERYENDSESSION:
+      return SessionMayEnd() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      // The session ends now, with the user's consent to drop any unsaved
+      // text; the program ends as after a close.
+      if (wparam) DestroyWindow(window_);
+      return 0;
     case WM_TIMER:
       // The timer ticks on while a box is open, the error box of a failed
       // copy included: a tick during a tick is skipped, so failures do not

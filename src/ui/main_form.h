@@ -159,6 +159,9 @@ class MainForm {
   void MM_File_ExitClick();
   // The window is asked to close; false keeps it open.
   bool FormClose();
+  // The session is about to end: the close question, when the text is
+  // modified; false refuses the end of the session.
+  bool SessionMayEnd();
   void Backup_TimerTimer();
   void MM_File_DORN_RenewClick();
 
@@ -205,8 +208,9 @@ class MainForm {
   void echobr1Click();
   void PHP1Click();
 
-  // The status bar. Every change of the text by the user or by a command
-  // marks the document as modified.
+  // The status bar. Every edit of the editor's text, whatever made it, marks
+  // the document as modified (RichEdit's edit event); so does every
+  // character key pressed in the editor, even one that changes nothing.
   void MarkTextEdited();
   void RichEditSelectionChange();
   void RichEditKeyPress(wchar_t key);

@@ -146,6 +146,7 @@ void MainForm::CreateEditorPage() {
   Main_Panel->Layout().Add(RichEdit->Handle(), Dock::Client, 0);
   RichEdit->onSelectionChanged = [this] { Dispatch([this] { RichEditSelectionChange(); }); };
   RichEdit->onKeyPress = [this](wchar_t key) { Dispatch([this, key] { RichEditKeyPress(key); }); };
+  RichEdit->onTextEdited = [this] { Dispatch([this] { MarkTextEdited(); }); };
   RichEdit->onKeyUp = [this](UINT key) { Dispatch([this, key] { RichEditKeyUp(key); }); };
   RichEdit->onKeyDown = [this](UINT key) { Dispatch([this, key] { RichEditKeyDown(key); }); };
   RichEdit->onContextMenu = [this](POINT screen, bool) { ShowEditorContextMenu(screen); };

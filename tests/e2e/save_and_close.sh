@@ -11,31 +11,9 @@ exe=$1
 source "$(dirname "$0")/../../scripts/lib.sh"
 begin_e2e_test
 
-fail() {
-  echo "$1" >&2
-  exit 1
-}
-
 # The document must hold exactly these bytes (given as printf escapes).
 expect_bytes() {
-  printf "$1" >"$work/expected"
-  if ! cmp -s "$work/expected" "$work/doc.txt"; then
-    echo "$2; the file holds:" >&2
-    od -c "$work/doc.txt" | head -10 >&2
-    exit 1
-  fi
-}
-
-# Waits for the confirmation box and answers it with a key.
-answer_confirm() {
-  local box
-  box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Confirm$' | head -1)
-  [[ -n $box ]] || fail "no close question"
-  eval "$(xdotool getwindowgeometry --shell "$box")"
-  # The focus comes from a click; the text above the buttons is a safe spot.
-  xdotool mousemove --window "$box" $((WIDTH / 2)) 12 click 1
-  sleep 0.3
-  xdotool key --delay 50 "$1"
+  expect_file_bytes "$work/doc.txt" "$1" "$2"
 }
 
 # "строка" in Windows-1251, a line break, and a last line without one.
@@ -51,20 +29,14 @@ expect_bytes '\xf1\xf2\xf0\xee\xea\xe0\r\nlast \xb8\xe6' "Ctrl+S did not save th
 
 xdotool type --delay 50 '!'
 xdotool key --delay 50 alt+F4
-answer_confirm Escape
-sleep 0.5
-kill -0 "$pid" 2>/dev/null || fail "Escape on the close question ended the program"
+answer_box Confirm Escape
+program_running || e2e_fail "Escape on the close question ended the program"
 expect_bytes '\xf1\xf2\xf0\xee\xea\xe0\r\nlast \xb8\xe6' "the refused close wrote the file"
 
 xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
 sleep 0.3
 xdotool key --delay 50 alt+F4
-answer_confirm Return
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "OK on the close question did not end the program"
-pid=
+answer_box Confirm Return
+expect_program_ends "OK on the close question did not end the program"
 expect_bytes '\xf1\xf2\xf0\xee\xea\xe0\r\nlast \xb8\xe6' "closing without saving wrote the file"
 echo "Ctrl+S saved the typed bytes; the close question kept and then dropped the unsaved text"

@@ -123,9 +123,10 @@ TEST_F(MainFormTest, AHugeSelectionShowsItsExactCountAndTheStartOfItsText) {
   EXPECT_EQ(panel.back(), L'a');
 }
 
-TEST_F(MainFormTest, CharacterKeysMarkTheTextModifiedOtherKeysDoNot) {
+TEST_F(MainFormTest, EveryEditAndEveryCharacterKeyMarksTheTextModified) {
   MainForm& form = Start();
   HWND editor = form.RichEdit->Handle();
+  // Keys that change nothing mark nothing.
   SendMessageW(editor, WM_KEYDOWN, VK_DELETE, 0);
   SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_FALSE(form.state.TextModified);
@@ -139,6 +140,15 @@ TEST_F(MainFormTest, CharacterKeysMarkTheTextModifiedOtherKeysDoNot) {
 
   SendMessageW(editor, WM_CHAR, L'я', 0);
   EXPECT_EQ(form.RichEdit->Document().Text(), "\xFF");
+
+  // Delete delivers no character, yet it changes the text. Loading is no edit.
+  form.RichEdit->Document().LoadText("keep me");
+  form.state.TextModified = false;
+  form.state.BackupPending = false;
+  SendMessageW(editor, WM_KEYDOWN, VK_DELETE, 0);
+  EXPECT_EQ(form.RichEdit->Document().Text(), "eep me");
+  EXPECT_TRUE(form.state.TextModified);
+  EXPECT_TRUE(form.state.BackupPending);
 }
 
 TEST_F(MainFormTest, KeyReleaseShowsTheInsertKeyState) {

@@ -330,5 +330,24 @@ TEST_F(ToolsTest, CopyToNotepadOpensACollapsedPanelOnTheNotepadTab) {
   EXPECT_FALSE(form_->state.TextModified);
 }
 
+// The system's edit control holds 30 000 characters unless told otherwise;
+// past that it cuts text short and refuses typing without a word.
+TEST_F(ToolsTest, NotepadTakesAnyAmountOfTextAndTypingGoesOn) {
+  std::string text;
+  while (text.size() < 100'000) text += "\xC1\xEB\xEE\xEA\xED\xEE\xF2 line\r\n";
+  Load(text);
+  Doc().SelectAll();
+  Command(kCmdCopyToNotepad);
+  HWND memo = form_->Memo1->Handle();
+  const auto length = [memo] { return GetWindowTextLengthW(memo); };
+  // The selection and the line break the command adds after it.
+  EXPECT_EQ(length(), static_cast<int>(text.size()) + 2);
+
+  SendMessageW(memo, EM_SETSEL, length(), length());
+  SendMessageW(memo, WM_CHAR, L'ж', 0);
+  EXPECT_EQ(length(), static_cast<int>(text.size()) + 3);
+  EXPECT_FALSE(form_->state.TextModified);
+}
+
 }  // namespace
 }  // namespace tarnpad
