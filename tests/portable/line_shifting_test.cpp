@@ -44,6 +44,11 @@ TEST(OutdentSelectedLines, RemovesExactlyTwoLeadingSpacesFromTheLinesReached) {
   OutdentSelectedLines(above);
   EXPECT_EQ(above.Text(), "p\r\na\r\nb");
 
+  // A budget used up exactly by the caret line ends the walk there.
+  LoadedDocument exact("  a\r\nbc", 5, 7);
+  OutdentSelectedLines(exact);
+  EXPECT_EQ(exact.Text(), "  a\r\nbc");
+
   LoadedDocument unchanged("\tx\r\n y", 1, 6);
   EXPECT_EQ(OutdentSelectedLines(unchanged), 0);
   EXPECT_EQ(unchanged.SelectionLength(), 5);
