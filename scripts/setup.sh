@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-format
+  clang libclang-rt-14-dev llvm
   g++-mingw-w64-x86-64-posix
   googletest libgtest-dev libbenchmark-dev
   wine wine64

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds both presets, then runs
-# the native tests and the Windows-side tests (under Wine, on a private Xvfb
-# display with a throw-away Wine prefix).
+# Runs every test: installs what is missing, builds the presets, then runs
+# the native tests, the native tests once more under the address and
+# undefined-behaviour sanitizers, and the Windows-side tests (under Wine, on a
+# private Xvfb display with a throw-away Wine prefix).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
 scripts/setup.sh
 build_preset native
+build_preset sanitize
 build_preset windows
 
 trap stop_sandbox EXIT
@@ -15,5 +17,6 @@ start_sandbox
 
 status=0
 ctest --preset native --timeout 300 || status=1
+ctest --preset sanitize --timeout 600 || status=1
 ctest --preset windows --timeout 600 || status=1
 exit $status

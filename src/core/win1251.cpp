@@ -71,11 +71,14 @@ const EncodeTable& Encoder() {
   return table;
 }
 
-bool IsHighSurrogate(std::uint32_t code) {
-  return code >= 0xD800 && code <= 0xDBFF;
-}
-bool IsLowSurrogate(std::uint32_t code) {
-  return code >= 0xDC00 && code <= 0xDFFF;
+// With 16-bit wchar_t a character beyond the BMP arrives as a surrogate pair.
+// With 32-bit wchar_t it is one value, and two halves in a row are two
+// malformed characters, not a pair.
+bool StartsSurrogatePair(std::wstring_view text, std::size_t i) {
+  if (sizeof(wchar_t) != 2 || i + 1 >= text.size()) return false;
+  const auto high = static_cast<std::uint32_t>(text[i]);
+  const auto low = static_cast<std::uint32_t>(text[i + 1]);
+  return high >= 0xD800 && high <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF;
 }
 
 }  // namespace
@@ -102,15 +105,9 @@ std::string EncodeText(std::wstring_view text) {
   bytes.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto code = static_cast<std::uint32_t>(text[i]);
-    // With 16-bit wchar_t a character beyond the BMP arrives as a surrogate
-    // pair; it has no byte and becomes a single kNoByte. With 32-bit wchar_t
-    // it is one value past the table and needs no special case.
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (IsHighSurrogate(code) && i + 1 < text.size() &&
-          IsLowSurrogate(static_cast<std::uint32_t>(text[i + 1]))) {
-        ++i;
-      }
-    }
+    // A character beyond the BMP has no byte and becomes a single kNoByte,
+    // whether it arrives as a pair or as one value past the table.
+    if (StartsSurrogatePair(text, i)) ++i;
     bytes += encoder[code];
   }
   return bytes;

@@ -307,7 +307,8 @@ TEST(TextDocumentTest, RandomEditsAgreeWithAPlainString) {
     const int line = near_end(static_cast<int>(starts.size()));
     const bool line_exists = line >= 0 && line < static_cast<int>(starts.size());
     const Position line_start = line_exists ? starts[line] : 0;
-    const Position next_line = line + 1 < static_cast<int>(starts.size()) ? starts[line + 1] : -1;
+    const bool next_line_exists = line_exists && line + 1 < static_cast<int>(starts.size());
+    const Position next_line = next_line_exists ? starts[line + 1] : -1;
     const std::string bytes = some_bytes(pick(0, 3) == 0 ? 12 : 3);
     // Typing and pasting outweigh deleting until the text is long.
     switch (pick(0, length > 1500 ? 17 : 15)) {
