@@ -20,7 +20,7 @@
 #include "navigation/section_scanner.h"
 #include "timing.h"
 #include "ui/main_form.h"
-#include "ui/windows_seams.h"
+#include "window/windows_seams.h"
 
 namespace {
 

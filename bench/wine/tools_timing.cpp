@@ -14,7 +14,7 @@
 #include "editor/text_view.h"
 #include "timing.h"
 #include "ui/main_form.h"
-#include "ui/windows_seams.h"
+#include "window/windows_seams.h"
 
 using tarnpad::timing::Milliseconds;
 using tarnpad::timing::Report;

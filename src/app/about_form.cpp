@@ -5,10 +5,10 @@
 #include <cwchar>
 
 #include "app/web_links.h"
-#include "ui/dpi.h"
-#include "ui/gdi_win.h"
-#include "ui/glyphs_win.h"
-#include "ui/modal_dialog_win.h"
+#include "window/dpi.h"
+#include "window/gdi_win.h"
+#include "window/glyphs_win.h"
+#include "window/modal_dialog_win.h"
 
 namespace tarnpad {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/seams.h"
+#include "shell/seams.h"
 
 namespace tarnpad {
 

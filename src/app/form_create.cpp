@@ -1,8 +1,8 @@
 // Start-up of the main window and the titles that name the document.
 #include <filesystem>
 
-#include "app/title.h"
 #include "navigation/panel_rules.h"
+#include "shell/title.h"
 #include "ui/main_form.h"
 
 namespace tarnpad {

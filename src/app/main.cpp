@@ -8,7 +8,7 @@
 
 #include "app/program_directory.h"
 #include "ui/main_form.h"
-#include "ui/windows_seams.h"
+#include "window/windows_seams.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/seams.h"
+#include "shell/seams.h"
 
 // The maker's web addresses and the commands that open them.
 namespace tarnpad::web_links {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/title.h"
 #include "core/text_helpers.h"
+#include "shell/title.h"
 
 namespace tarnpad {
 namespace {

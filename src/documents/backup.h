@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "shell/app_state.h"
 
 namespace tarnpad {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/app_state.h"
-#include "ui/seams.h"
+#include "shell/app_state.h"
+#include "shell/seams.h"
 
 namespace tarnpad {
 

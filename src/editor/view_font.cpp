@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "ui/dpi.h"
+#include "window/dpi.h"
 
 namespace tarnpad {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/dpi.h"
+#include "window/dpi.h"
 
 namespace tarnpad {
 namespace {

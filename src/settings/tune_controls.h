@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "ui/controls.h"
-#include "ui/dock_layout.h"
+#include "window/controls.h"
+#include "window/dock_layout.h"
 
 // The kinds of control that only the settings page uses.
 namespace tarnpad {

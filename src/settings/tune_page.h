@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "settings/tune_controls.h"
-#include "ui/controls.h"
 #include "ui/main_form.h"
+#include "window/controls.h"
 
 namespace tarnpad {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tools/random_source.h"
+#include "shell/random_source.h"
 
 namespace tarnpad {
 

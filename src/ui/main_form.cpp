@@ -6,8 +6,8 @@
 
 #include "core/failure.h"
 #include "editor/text_view.h"
-#include "ui/dispatch.h"
-#include "ui/dpi.h"
+#include "window/dispatch.h"
+#include "window/dpi.h"
 
 namespace tarnpad {
 namespace {

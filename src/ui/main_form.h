@@ -5,15 +5,15 @@
 #include <memory>
 #include <string>
 
-#include "app/app_state.h"
 #include "navigation/section_export.h"
-#include "ui/controls.h"
+#include "shell/app_state.h"
+#include "shell/seams.h"
 #include "ui/main_menu.h"
-#include "ui/seams.h"
-#include "ui/splitter.h"
-#include "ui/status_bar.h"
-#include "ui/tabbed_notebook.h"
-#include "ui/tool_bar.h"
+#include "window/controls.h"
+#include "window/splitter.h"
+#include "window/status_bar.h"
+#include "window/tabbed_notebook.h"
+#include "window/tool_bar.h"
 
 namespace tarnpad {
 

@@ -5,10 +5,10 @@
 #include <commctrl.h>
 
 #include "editor/text_view.h"
-#include "ui/dpi.h"
-#include "ui/glyphs_win.h"
 #include "ui/main_form.h"
-#include "ui/virtual_list_box.h"
+#include "window/dpi.h"
+#include "window/glyphs_win.h"
+#include "window/virtual_list_box.h"
 
 namespace tarnpad {
 

@@ -1,8 +1,8 @@
 // The editor's four events and the status bar panels they keep current.
 #include "core/text_document.h"
 #include "editor/text_view.h"
+#include "shell/status_texts.h"
 #include "ui/main_form.h"
-#include "ui/status_texts.h"
 
 namespace tarnpad {
 

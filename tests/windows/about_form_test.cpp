@@ -8,7 +8,7 @@
 #include "core/failure.h"
 #include "modal_script.h"
 #include "scripted_seams.h"
-#include "ui/dpi.h"
+#include "window/dpi.h"
 
 namespace tarnpad {
 namespace {

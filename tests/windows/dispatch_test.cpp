@@ -7,7 +7,7 @@
 
 #include "core/failure.h"
 #include "scripted_seams.h"
-#include "ui/dispatch.h"
+#include "window/dispatch.h"
 
 namespace tarnpad {
 namespace {

@@ -6,7 +6,7 @@
 #include "documents/document_flow.h"
 #include "form_fixture.h"
 #include "modal_script.h"
-#include "ui/windows_seams.h"
+#include "window/windows_seams.h"
 
 namespace tarnpad {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ui/glyphs_win.h"
+#include "window/glyphs_win.h"
 
 namespace tarnpad {
 namespace {

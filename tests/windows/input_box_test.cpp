@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "modal_script.h"
-#include "ui/input_box_win.h"
+#include "window/input_box_win.h"
 
 namespace tarnpad {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "modal_script.h"
-#include "ui/message_box_win.h"
+#include "window/message_box_win.h"
 
 namespace tarnpad {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/seams.h"
+#include "shell/seams.h"
 
 namespace tarnpad {
 

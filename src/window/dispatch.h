@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "shell/seams.h"
+
+namespace tarnpad {
+
+// Runs one event handler of the main window. Whatever it throws aborts it
+// and is shown in the stop-icon error box, titled with the taskbar title of
+// that moment; nothing escapes into the window procedure. Returns whether
+// the handler ran to its end.
+bool RunHandler(const std::function<void()>& handler, MessageBoxes& boxes,
+                const std::function<std::wstring()>& taskbar_title);
+
+}  // namespace tarnpad
