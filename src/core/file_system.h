@@ -17,20 +17,38 @@ namespace tarnpad {
 // (CannotOpenFileMessage) when the file cannot be opened or a read fails.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
-// Makes the file hold exactly bytes, creating it when needed. The bytes go to
-// a new file in the same folder, flushed to disk, which then takes the
-// target's place; an existing target is untouched until that last step, and
-// the new file never outlives a failure. A target that cannot be written
-// (read-only, open elsewhere) or a folder where no file can be made throws
-// Failure (CannotCreateFileMessage); a failing write, flush or replacement
-// throws Failure (kFailedToSaveStream).
+// Makes the file hold exactly bytes, creating it when needed. The file is
+// the one the path leads to: through a symbolic link (or junction) the bytes
+// go to the link's final target and the link stays a link; messages still
+// name the path as given.
+//
+// The bytes first go to a new file in the target's folder, flushed to disk.
+// Usually that file then takes the target's place, keeping the target's
+// permissions, owner, attributes and creation time; the target is untouched
+// until that last step, and the new file never outlives a failure. Where a
+// new file cannot become the same file (a target with other hard links; on
+// Wine, whose files carry Unix permissions) the target is rewritten in place
+// instead, and should that fail the new file stays and the message names it
+// (FailedToSaveStreamMessage). New files that killed saves left in the folder
+// are removed on the way.
+//
+// A target that cannot be written (read-only, open elsewhere) or a folder
+// where no file can be made throws Failure (CannotCreateFileMessage); a
+// failing write, flush or replacement throws Failure (kFailedToSaveStream).
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // Makes every later WriteFileBytes fail as a full disk does once it has
-// written this many bytes of the new file; nullopt ends that.
+// written this many bytes, counting the new file and then the target
+// rewritten in place; nullopt ends that.
 void SetWriteFaultForTesting(std::optional<std::size_t> fail_after_bytes);
 
 inline constexpr const wchar_t* kFailedToSaveStream = L"Failed to Save Stream";
+
+// A save that failed while rewriting the target in place: the whole text is
+// still in the file at kept_copy.
+inline std::wstring FailedToSaveStreamMessage(const std::wstring& kept_copy) {
+  return std::wstring(kFailedToSaveStream) + L". The text is kept in \"" + kept_copy + L"\"";
+}
 
 inline std::wstring CannotOpenFileMessage(const std::wstring& full_path,
                                           const std::wstring& reason) {

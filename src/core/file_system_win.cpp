@@ -1,10 +1,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "core/failure.h"
 #include "core/file_system.h"
+#include "core/save_temp_name.h"
 
 namespace tarnpad {
 namespace {
@@ -62,7 +64,7 @@ class Handle {
 };
 
 // The new file while it is being written: removed again unless it has taken
-// the target's place.
+// the target's place or is kept.
 class TempFile {
  public:
   TempFile(std::wstring path, HANDLE handle) : path_(std::move(path)), file_(handle) {}
@@ -76,11 +78,41 @@ class TempFile {
 
   HANDLE get() const { return file_.get(); }
   bool Close() { return file_.Close(); }
-  bool ReplaceTarget(const std::wstring& target) {
+  // Puts the file in the place of a target that does not exist yet.
+  bool MoveTo(const std::wstring& target) {
     placed_ = MoveFileExW(path_.c_str(), target.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     return placed_;
   }
+  // Puts the file in the place of an existing target, which hands over its
+  // identity: attributes, creation time, security, alternate streams.
+  bool ReplaceTarget(const std::wstring& target) {
+    if (ReplaceFileW(target.c_str(), path_.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+      placed_ = true;
+      return true;
+    }
+    switch (GetLastError()) {
+      case ERROR_INVALID_FUNCTION:
+      case ERROR_NOT_SUPPORTED:
+        // The volume cannot replace files (some network shares); the
+        // target is untouched and a plain move is the best left.
+        return MoveTo(target);
+      case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+        // The target is gone already and the text exists only here.
+        if (MoveTo(target)) return true;
+        Keep();
+        return false;
+      default:
+        return false;
+    }
+  }
+  // Leaves the file where it is, for the user; its full path.
+  const std::wstring& Keep() {
+    placed_ = true;
+    return path_;
+  }
+  bool Kept() const { return placed_; }
 
  private:
   std::wstring path_;
@@ -88,31 +120,83 @@ class TempFile {
   bool placed_ = false;
 };
 
+std::wstring FolderOf(const std::wstring& path) {
+  return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+// The file path leads to, through symbolic links and junctions, as the system
+// resolves them on opening it; path itself when nothing of that name exists.
+std::wstring FinalPath(const std::wstring& path) {
+  Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) return path;
+  std::wstring final_path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(
+        file.get(), final_path.data(), static_cast<DWORD>(final_path.size()), VOLUME_NAME_DOS);
+    if (length == 0) return path;
+    if (length < final_path.size()) {
+      final_path.resize(length);
+      break;
+    }
+    final_path.resize(length);
+  }
+  // The answer comes in the long-path form: "\\?\C:\..." or "\\?\UNC\server\...".
+  constexpr std::wstring_view kLocal = L"\\\\?\\";
+  constexpr std::wstring_view kNetwork = L"\\\\?\\UNC\\";
+  if (final_path.starts_with(kNetwork)) return L"\\\\" + final_path.substr(kNetwork.size());
+  if (final_path.starts_with(kLocal)) return final_path.substr(kLocal.size());
+  return final_path;
+}
+
+// Removes the new files of saves whose process is gone: a save killed
+// halfway leaves one behind. A running save's file is never touched.
+void RemoveLeftoverTemps(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW((folder + L"~tarnpad-*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring_view name = found.cFileName;
+    if (std::any_of(name.begin(), name.end(), [](wchar_t c) { return c > 0x7f; })) continue;
+    const auto owner = SaveTempOwner(std::string(name.begin(), name.end()));
+    if (!owner || *owner == GetCurrentProcessId()) continue;
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, *owner);
+    const bool gone = process == nullptr ? GetLastError() == ERROR_INVALID_PARAMETER
+                                         : WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    if (process != nullptr) CloseHandle(process);
+    if (gone) DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
 // A short name beside the target (so a long target name does not push it
-// past the path limit); the process id and a counter keep two saves apart,
-// and a name left behind by a crash is simply skipped.
-TempFile CreateTempBeside(const std::wstring& target, DWORD attributes) {
+// past the path limit); a name in use is skipped.
+TempFile CreateTempBeside(const std::wstring& target, const std::wstring& shown_path,
+                          DWORD attributes) {
   static unsigned counter = 0;
-  const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
+  const std::wstring folder = FolderOf(target);
   DWORD error = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < kTempNameAttempts && error == ERROR_FILE_EXISTS; ++attempt) {
-    std::wstring name = folder + L"~tarnpad-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(++counter) + L".tmp";
+    const std::string name = SaveTempName(GetCurrentProcessId(), ++counter);
+    std::wstring path = folder + std::wstring(name.begin(), name.end());
     const HANDLE handle =
-        CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) return TempFile(std::move(name), handle);
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) return TempFile(std::move(path), handle);
     error = GetLastError();
   }
-  throw Failure(CannotCreateFileMessage(target, SystemReason(error)));
+  throw Failure(CannotCreateFileMessage(shown_path, SystemReason(error)));
 }
+
+// Bytes written by the save under way, which the injected fault counts.
+std::size_t written_by_save = 0;
 
 void WriteAll(HANDLE file, std::string_view bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     std::size_t chunk = std::min<std::size_t>(bytes.size() - written, kMaxTransfer);
     if (write_fault_for_testing) {
-      if (written >= *write_fault_for_testing) throw Failure(kFailedToSaveStream);
-      chunk = std::min(chunk, *write_fault_for_testing - written);
+      if (written_by_save >= *write_fault_for_testing) throw Failure(kFailedToSaveStream);
+      chunk = std::min(chunk, *write_fault_for_testing - written_by_save);
     }
     DWORD count = 0;
     if (!WriteFile(file, bytes.data() + written, static_cast<DWORD>(chunk), &count, nullptr) ||
@@ -120,7 +204,25 @@ void WriteAll(HANDLE file, std::string_view bytes) {
       throw Failure(kFailedToSaveStream);
     }
     written += count;
+    written_by_save += count;
   }
+}
+
+void RewriteInPlace(HANDLE file, std::string_view bytes) {
+  if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
+    throw Failure(kFailedToSaveStream);
+  }
+  WriteAll(file, bytes);
+  if (!SetEndOfFile(file) || !FlushFileBuffers(file)) throw Failure(kFailedToSaveStream);
+}
+
+// Under Wine a file's permissions are its Unix mode, owner and group. No
+// Windows call gives a new file exactly those (a DACL sets the group's bits
+// to the owner's, execute included), so a replacement would change them.
+bool FilesHaveUnixPermissions() {
+  static const bool wine =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
 }
 
 }  // namespace
@@ -158,36 +260,54 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
 
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   const std::wstring full = FullPath(path);
+  const std::wstring target_path = FinalPath(full);
+  written_by_save = 0;
 
   // The target must be writable as it stands, exactly as for writing it in
   // place: opening it for writing with no sharing gives the system's reason
-  // for a read-only file, a file open elsewhere or a folder of that name.
-  BY_HANDLE_FILE_INFORMATION target{};
-  bool target_exists = false;
-  {
-    Handle probe(CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    const DWORD error = GetLastError();
-    if (probe) {
-      target_exists = GetFileInformationByHandle(probe.get(), &target) != 0;
-    } else if (error != ERROR_FILE_NOT_FOUND) {
-      throw Failure(CannotCreateFileMessage(full, SystemReason(error)));
-    }
+  // for a read-only file, a file open elsewhere or a folder of that name. It
+  // stays open, so nobody changes it until the text has arrived.
+  Handle target(CreateFileW(target_path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  const DWORD open_error = GetLastError();
+  if (!target && open_error != ERROR_FILE_NOT_FOUND) {
+    throw Failure(CannotCreateFileMessage(full, SystemReason(open_error)));
   }
+  BY_HANDLE_FILE_INFORMATION target_info{};
+  const bool target_exists = target && GetFileInformationByHandle(target.get(), &target_info);
   // Where file permissions do not bind the user (Wine run by root), a
   // read-only file still opens for writing; it is refused all the same, with
   // the reason Windows itself gives.
-  if (target_exists && (target.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+  if (target_exists && (target_info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
     throw Failure(CannotCreateFileMessage(full, SystemReason(ERROR_ACCESS_DENIED)));
   }
 
-  const DWORD kept = target_exists ? target.dwFileAttributes & kKeptAttributes : 0;
-  TempFile temp = CreateTempBeside(full, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
+  RemoveLeftoverTemps(FolderOf(target_path));
+  const DWORD kept = target_exists ? target_info.dwFileAttributes & kKeptAttributes : 0;
+  TempFile temp = CreateTempBeside(target_path, full, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
   WriteAll(temp.get(), bytes);
-  // Keeping the creation time is a courtesy; the text is what counts.
-  if (target_exists) SetFileTime(temp.get(), &target.ftCreationTime, nullptr, nullptr);
-  if (!FlushFileBuffers(temp.get()) || !temp.Close() || !temp.ReplaceTarget(full)) {
-    throw Failure(kFailedToSaveStream);
+  // For a volume that cannot replace files, where the new file simply moves.
+  if (target_exists) SetFileTime(temp.get(), &target_info.ftCreationTime, nullptr, nullptr);
+  if (!FlushFileBuffers(temp.get()) || !temp.Close()) throw Failure(kFailedToSaveStream);
+
+  if (!target_exists) {
+    if (!temp.MoveTo(target_path)) throw Failure(kFailedToSaveStream);
+    return;
+  }
+  // Replacing a file with other hard links would part it from them: such a
+  // file takes the text in place, now that a whole copy is safe on disk.
+  if (target_info.nNumberOfLinks > 1 || FilesHaveUnixPermissions()) {
+    try {
+      RewriteInPlace(target.get(), bytes);
+      if (!target.Close()) throw Failure(kFailedToSaveStream);
+    } catch (const Failure&) {
+      throw Failure(FailedToSaveStreamMessage(temp.Keep()));
+    }
+    return;
+  }
+  target.Close();
+  if (!temp.ReplaceTarget(target_path)) {
+    throw Failure(temp.Kept() ? FailedToSaveStreamMessage(temp.Keep()) : kFailedToSaveStream);
   }
 }
 

@@ -1,12 +1,15 @@
 // Loading and saving through the Windows file calls: wide paths, sharing,
-// attributes and the system's own reasons in the messages.
+// attributes, links, security and the system's own reasons in the messages.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "core/document_file.h"
 #include "core/failure.h"
@@ -35,6 +38,57 @@ std::wstring SystemText(DWORD error) {
   std::wstring text(buffer, length);
   while (!text.empty() && text.back() <= L' ') text.pop_back();
   return text;
+}
+
+bool OnWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// Wine starts Unix programs as well: through the shell a test reaches what
+// only the Unix side sees (symbolic links, modes). The script runs in folder,
+// which it creates. False on Windows.
+bool RunUnixShell(const std::wstring& folder, const std::wstring& script) {
+  if (!OnWine()) return false;
+  // Wine does not wait for a Unix program: the script's last step says it is done.
+  const fs::path done = L"Z:" + folder + L"/done";
+  std::wstring command =
+      L"/bin/sh -c \"mkdir -p " + folder + L" && cd " + folder + L" && " + script + L"; : >done\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(L"Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int wait = 0; wait < 200 && !fs::exists(done); ++wait) Sleep(50);
+  return fs::remove(done);
+}
+
+// The file's DACL as text, to compare security before and after a save.
+std::wstring DaclText(const fs::path& path) {
+  DWORD size = 0;
+  GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+  std::string descriptor(size, '\0');
+  if (!GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size)) {
+    return L"(no security)";
+  }
+  wchar_t* text = nullptr;
+  ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1,
+                                                       DACL_SECURITY_INFORMATION, &text, nullptr);
+  std::wstring result = text != nullptr ? text : L"(no text)";
+  LocalFree(text);
+  return result;
+}
+
+BY_HANDLE_FILE_INFORMATION FileInformation(const fs::path& path) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  const HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  GetFileInformationByHandle(file, &information);
+  CloseHandle(file);
+  return information;
 }
 
 template <typename Action>
@@ -137,6 +191,102 @@ TEST_F(DocumentFileWin, SaveKeepsTheAttributesAndNeverLeavesHalfAFile) {
   TextDocument loaded;
   LoadEditorText(loaded, path);
   EXPECT_EQ(loaded.Text(), std::string(100000, 'n'));
+}
+
+TEST_F(DocumentFileWin, UnixLinkLeadsToTheFileWhoseModeIsKept) {
+  const std::wstring unix_folder = L"/tmp/tarnpad-win-" + std::to_wstring(GetCurrentProcessId());
+  const fs::path folder = L"Z:" + unix_folder;
+  if (!RunUnixShell(unix_folder,
+                    L"rm -f link.txt report && printf old >doc.txt && chmod 600 doc.txt && ln -s "
+                    L"doc.txt link.txt")) {
+    GTEST_SKIP() << "needs Wine's Unix side";
+  }
+  document_.LoadText("through the link");
+  SaveEditorText(document_, folder / L"link.txt");
+  RunUnixShell(unix_folder, L"{ test -L link.txt && stat -c %a doc.txt; } >report");
+  EXPECT_EQ(ReadBytes(folder / L"doc.txt"), "through the link");
+  EXPECT_EQ(ReadBytes(folder / L"report"), "600\n");
+  // Wine cannot see a link whose file is gone: the Unix side clears up.
+  RunUnixShell(unix_folder, L"rm -f link.txt doc.txt report");
+  fs::remove(folder);
+}
+
+TEST_F(DocumentFileWin, HardLinksSecurityAttributesAndCreationTimeAreKept) {
+  const fs::path path = folder_ / L"doc.txt";
+  const fs::path other = folder_ / L"other name.txt";
+  WriteBytes(path, std::string(5000, 'o'));
+  ASSERT_TRUE(CreateHardLinkW(other.c_str(), path.c_str(), nullptr));
+  // The owner alone, no one else: not what a new file in the folder gets.
+  PSECURITY_DESCRIPTOR owner_only = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+      L"D:P(A;;FA;;;OW)", SDDL_REVISION_1, &owner_only, nullptr));
+  ASSERT_TRUE(SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, owner_only));
+  LocalFree(owner_only);
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+  const HANDLE file =
+      CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  // Wine's creation time is the Unix change time, which every write moves;
+  // Windows keeps this one.
+  const FILETIME created{.dwLowDateTime = 0, .dwHighDateTime = 0x01c0a000};  // in the year 2001
+  SetFileTime(file, &created, nullptr, nullptr);
+  CloseHandle(file);
+  const BY_HANDLE_FILE_INFORMATION before = FileInformation(path);
+  const std::wstring security = DaclText(path);
+
+  document_.LoadText("shared text");
+  SaveEditorText(document_, path);
+  const BY_HANDLE_FILE_INFORMATION after = FileInformation(other);
+  EXPECT_EQ(ReadBytes(other), "shared text");
+  EXPECT_EQ(after.nNumberOfLinks, 2u);
+  EXPECT_EQ(after.nFileIndexLow, before.nFileIndexLow);
+  EXPECT_EQ(after.nFileIndexHigh, before.nFileIndexHigh);
+  EXPECT_EQ(after.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE),
+            DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE});
+  if (!OnWine()) {
+    EXPECT_EQ(CompareFileTime(&after.ftCreationTime, &created), 0);
+  }
+  EXPECT_EQ(DaclText(path), security);
+  EXPECT_EQ(Contents().size(), 2u);
+
+  // A fault past the safe copy strikes the rewrite: the copy stays, named.
+  document_.LoadText("text that must not be lost");
+  SetWriteFaultForTesting(document_.Text().size() + 4);
+  const std::wstring message = FailureMessage([&] { SaveEditorText(document_, other); });
+  std::vector<fs::path> kept;
+  for (const fs::path& name : Contents()) {
+    if (name != path && name != other) kept.push_back(name);
+  }
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(message, FailedToSaveStreamMessage(kept[0].wstring()));
+  EXPECT_EQ(ReadBytes(kept[0]), "text that must not be lost");
+}
+
+TEST_F(DocumentFileWin, LeftoversOfEndedProcessesAreSweptButNotThoseOfRunningOnes) {
+  wchar_t system_folder[MAX_PATH] = {};
+  GetSystemDirectoryW(system_folder, MAX_PATH);
+  std::wstring command = std::wstring(system_folder) + L"\\cmd.exe /c exit";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION ended{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                             nullptr, nullptr, &startup, &ended));
+  WaitForSingleObject(ended.hProcess, INFINITE);
+  CloseHandle(ended.hThread);
+  CloseHandle(ended.hProcess);
+  const auto leftover = [this](DWORD process, unsigned serial) {
+    const fs::path path = folder_ / (L"~tarnpad-" + std::to_wstring(process) + L"-" +
+                                     std::to_wstring(serial) + L".tmp");
+    WriteBytes(path, "");
+    return path;
+  };
+  const fs::path killed = leftover(ended.dwProcessId, 1);
+  const fs::path ours = leftover(GetCurrentProcessId(), 1000000);
+
+  document_.LoadText("text");
+  SaveEditorText(document_, folder_ / L"doc.txt");
+  EXPECT_FALSE(fs::exists(killed));
+  EXPECT_TRUE(fs::exists(ours));
+  EXPECT_EQ(Contents().size(), 2u);
 }
 
 }  // namespace
