@@ -143,10 +143,8 @@ INT_PTR AboutForm::ColourLabel(HDC dc, HWND control) const {
 }
 
 void AboutForm::Paint() const {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Window(), &paint);
-  DrawProductPicture(dc, picture_bounds_);
-  EndPaint(Window(), &paint);
+  const PaintScope paint(Window());
+  DrawProductPicture(paint.dc(), picture_bounds_);
 }
 
 }  // namespace

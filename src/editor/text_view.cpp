@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <exception>
-#include <iterator>
-#include <new>
 
 #include "core/failure.h"
 #include "core/win1251.h"
 #include "editor/clipboard.h"
 #include "editor/text_painter.h"
+#include "window/gdi_win.h"
 
 namespace tarnpad {
 namespace {
@@ -33,13 +31,6 @@ std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
   return value % divisor < 0 ? quotient - 1 : quotient;
 }
 
-void ShowError(HWND window, const std::wstring& message) {
-  HWND root = GetAncestor(window, GA_ROOT);
-  wchar_t title[256] = L"";
-  GetWindowTextW(root, title, static_cast<int>(std::size(title)));
-  MessageBoxW(root, ErrorBoxText(message).c_str(), title, MB_OK | MB_ICONSTOP);
-}
-
 }  // namespace
 
 TextView::TextView(const TextViewArgs& args)
@@ -47,25 +38,12 @@ TextView::TextView(const TextViewArgs& args)
       document_(args.document == nullptr ? *ownDocument_ : *args.document),
       columns_(document_),
       readOnly_(args.readOnly) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  static const ATOM registered = [instance] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass);
-  }();
-  const RECT& r = args.bounds;
-  if (registered == 0 ||
-      CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, r.left,
-                      r.top, r.right - r.left, r.bottom - r.top, args.parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), instance,
-                      this) == nullptr) {
-    throw Failure(L"Cannot create the editor window");
-  }
+  WindowClass window_class;
+  window_class.name = kClassName;
+  window_class.style = CS_DBLCLKS;
+  window_class.cursor = LoadCursorW(nullptr, IDC_IBEAM);
+  CreateBound(window_class, 0, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, L"", args.bounds,
+              args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)));
   widest_ = WidestLineWidth(document_);
   document_.SetListener(this);
   UpdateScrollBars();
@@ -73,45 +51,6 @@ TextView::TextView(const TextViewArgs& args)
 
 TextView::~TextView() {
   document_.SetListener(nullptr);
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-LRESULT CALLBACK TextView::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* created =
-        static_cast<TextView*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    created->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* view = reinterpret_cast<TextView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (view == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    view->window_ = nullptr;
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  // An error must not unwind through the system's code: it stops the step
-  // that failed and is shown.
-  try {
-    return view->HandleMessage(message, wparam, lparam);
-  } catch (const Failure& failure) {
-    view->ReportFailure(failure.Message());
-  } catch (const std::bad_alloc&) {
-    view->ReportFailure(L"Not enough memory");
-  } catch (const std::exception& error) {
-    view->ReportFailure(DecodeText(error.what()));
-  } catch (...) {
-    view->ReportFailure(L"Unexpected failure");
-  }
-  return 0;
-}
-
-void TextView::ReportFailure(const std::wstring& message) {
-  if (onFailure) {
-    onFailure(message);
-  } else {
-    ShowError(window_, message);
-  }
 }
 
 LRESULT TextView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -269,16 +208,16 @@ void TextView::ScrollLineToTop(std::int64_t line) {
 }
 
 void TextView::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window_, &paint);
-  RECT client;
-  GetClientRect(window_, &client);
-  const HGDIOBJ previousFont = SelectObject(dc, font_.Handle());
-  const TextPaintView view{topLine_, leftColumn_, font_.CharWidth(), font_.LineHeight(),
-                           GetFocus() == window_};
-  const std::int64_t widest = PaintText(dc, paint.rcPaint, client, document_, columns_, view);
-  SelectObject(dc, previousFont);
-  EndPaint(window_, &paint);
+  std::int64_t widest = 0;
+  {
+    const PaintScope paint(window_);
+    RECT client;
+    GetClientRect(window_, &client);
+    const SelectionScope font(paint.dc(), font_.Handle());
+    const TextPaintView view{topLine_, leftColumn_, font_.CharWidth(), font_.LineHeight(),
+                             GetFocus() == window_};
+    widest = PaintText(paint.dc(), paint.Area(), client, document_, columns_, view);
+  }
   NoteWidth(widest);
 }
 

@@ -10,6 +10,7 @@
 #include "editor/key_bindings.h"
 #include "editor/line_columns.h"
 #include "editor/view_font.h"
+#include "window/window_base.h"
 
 namespace tarnpad {
 
@@ -26,7 +27,7 @@ struct TextViewArgs {
 // with the keyboard, the mouse, the wheel and the clipboard. It never wraps;
 // both scroll bars follow the text. The document tells the view about every
 // change, so whatever changes the document, the view follows it.
-class TextView final : private DocumentListener {
+class TextView final : public WindowBase<TextView>, private DocumentListener {
  public:
   explicit TextView(const TextViewArgs& args);
   ~TextView() override;
@@ -53,9 +54,6 @@ class TextView final : private DocumentListener {
   // event, so the owner learns of it even when something later fails.
   std::function<void()> onTextEdited;
   std::function<void(POINT screen, bool fromKeyboard)> onContextMenu;
-  // A step of the view that failed (the clipboard could not be opened, say);
-  // without an owner's handler the view shows the message itself.
-  std::function<void(const std::wstring& message)> onFailure;
 
   // Editing commands, as the keys run them. In read-only mode the ones that
   // would change the text do nothing.
@@ -78,9 +76,9 @@ class TextView final : private DocumentListener {
   bool OverwriteMode() const { return overwrite_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend class WindowBase<TextView>;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  void ReportFailure(const std::wstring& message);
+  void BindHandle(HWND window) { window_ = window; }
 
   // DocumentListener
   void SelectionChanged() override;
@@ -129,7 +127,7 @@ class TextView final : private DocumentListener {
   TextDocument& document_;
   LineColumns columns_;
   ViewFont font_;
-  HWND window_ = nullptr;
+  HWND window_ = nullptr;  // while the window exists
   bool readOnly_ = false;
   bool overwrite_ = false;
 

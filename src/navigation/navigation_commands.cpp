@@ -45,30 +45,25 @@ POINT KeyboardMenuPoint(HWND list) {
   return point;
 }
 
+}  // namespace
+
 // The list asks its parent, the panel, for its context menu. The panel is
 // subclassed rather than the list, since a subclassed list box adds items many
 // times slower and a scan can list many thousands.
-LRESULT CALLBACK NavigationPanelProc(HWND panel, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR id, DWORD_PTR data) {
-  auto* form = reinterpret_cast<MainForm*>(data);
-  HWND list = form->Navigation_ListBox->Handle();
-  if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wparam) == list) {
-    POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-    if (lparam == -1) point = KeyboardMenuPoint(list);
-    // The chosen item comes back to the main window as a command.
-    TrackPopupMenuEx(form->menus.navigation_popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                     point.x, point.y, form->Handle(), nullptr);
-    return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(panel, NavigationPanelProc, id);
-  return DefSubclassProc(panel, message, wparam, lparam);
-}
-
-}  // namespace
-
 void MainForm::AttachNavigationPopupMenu() {
-  SetWindowSubclass(Navigation_Panel->Handle(), NavigationPanelProc, 0,
-                    reinterpret_cast<DWORD_PTR>(this));
+  Subclass(
+      Navigation_Panel->Handle(), [this](HWND panel, UINT message, WPARAM wparam, LPARAM lparam) {
+        HWND list = Navigation_ListBox->Handle();
+        if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wparam) == list) {
+          POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+          if (lparam == -1) point = KeyboardMenuPoint(list);
+          // The chosen item comes back to the main window as a command.
+          TrackPopupMenuEx(menus.navigation_popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                           point.x, point.y, Handle(), nullptr);
+          return LRESULT{0};
+        }
+        return DefSubclassProc(panel, message, wparam, lparam);
+      });
 }
 
 void MainForm::MM_NavigationClick() {

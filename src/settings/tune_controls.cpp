@@ -19,19 +19,19 @@ bool IsRadioButton(HWND window) {
 GroupFrame::GroupFrame(HWND parent, const std::wstring& caption) {
   Attach(CreateChild(L"BUTTON", parent, BS_GROUPBOX | WS_CLIPCHILDREN, caption.c_str(),
                      WS_EX_CONTROLPARENT));
-  SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Subclass(handle_, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return HandleMessage(window, message, wparam, lparam);
+  });
 }
 
-LRESULT CALLBACK GroupFrame::SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                          UINT_PTR, DWORD_PTR data) {
-  auto* frame = reinterpret_cast<GroupFrame*>(data);
+LRESULT GroupFrame::HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (Control::Reflect(message, wparam, lparam, result)) return result;
   switch (message) {
     case WM_SIZE: {
       RECT client;
       GetClientRect(window, &client);
-      frame->layout_.Arrange(client, WindowDpi(window));
+      layout_.Arrange(client, WindowDpi(window));
       break;
     }
     case WM_ERASEBKGND: {
@@ -43,7 +43,7 @@ LRESULT CALLBACK GroupFrame::SubclassProc(HWND window, UINT message, WPARAM wpar
       return 1;
     }
     case WM_NCDESTROY:
-      RemoveWindowSubclass(window, SubclassProc, 0);
+      Bind(nullptr);
       break;
     default:
       break;

@@ -19,8 +19,7 @@ class GroupFrame : public Control {
   DockLayout& Layout() { return layout_; }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR id, DWORD_PTR data);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   DockLayout layout_;
 };
 

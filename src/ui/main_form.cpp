@@ -42,36 +42,23 @@ HICON ProgramIcon() {
 MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
     : seams_(seams), first_argument_(first_argument) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  static const bool registered = [instance] {
-    WNDCLASSEXW owner{};
-    owner.cbSize = sizeof(owner);
-    owner.lpfnWndProc = OwnerProc;
-    owner.hInstance = instance;
-    owner.hIcon = ProgramIcon();
-    owner.lpszClassName = kOwnerClass;
-    RegisterClassExW(&owner);
-
-    WNDCLASSEXW form{};
-    form.cbSize = sizeof(form);
-    form.lpfnWndProc = WindowProc;
-    form.hInstance = instance;
-    form.hIcon = ProgramIcon();
-    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    form.lpszClassName = kFormClass;
-    RegisterClassExW(&form);
-    return true;
-  }();
-  (void)registered;
-
+  WindowClass owner_class;
+  owner_class.name = kOwnerClass;
+  owner_class.icon = ProgramIcon();
+  RegisterWindowClass(owner_class, OwnerProc);
   owner_ = CreateWindowExW(0, kOwnerClass, state.AppTitle.c_str(),
                            WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
                            instance, nullptr);
   menus = BuildMainMenus();
   accelerators_ = BuildAccelerators();
-  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, state.AppTitle.c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                            827, 613, owner_, menus.bar, instance, this);
+  WindowClass form_class;
+  form_class.name = kFormClass;
+  form_class.icon = ProgramIcon();
+  form_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  CreateBound(form_class, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+              state.AppTitle.c_str(),
+              {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 827, CW_USEDEFAULT + 613}, owner_,
+              menus.bar);
   SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window_));
   dpi_ = WindowDpi(window_);
   CreateFonts();
@@ -83,6 +70,8 @@ MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
   _StatusBar->SetPanelText(4, L"Дата");
   _StatusBar->SetPanelText(5, L"Режим вставки");
   BindControlEvents();
+  // A failure in any window of the program shows in the main window's box.
+  SetFailureReporter([this](const std::wstring& message) { ShowFailure(message); });
   Dispatch([this] { FormCreate(); });
 }
 
@@ -93,6 +82,7 @@ MainForm::Fonts::~Fonts() {
 }
 
 MainForm::~MainForm() {
+  SetFailureReporter(nullptr);
   if (window_) DestroyWindow(window_);  // takes the menu bar along
   if (owner_) DestroyWindow(owner_);
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
@@ -130,16 +120,6 @@ std::wstring MainForm::Caption() const {
   caption.resize(static_cast<size_t>(
       GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
   return caption;
-}
-
-LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (form && form->window_ == window) return form->HandleMessage(message, wparam, lparam);
-  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

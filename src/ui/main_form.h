@@ -14,6 +14,7 @@
 #include "window/status_bar.h"
 #include "window/tabbed_notebook.h"
 #include "window/tool_bar.h"
+#include "window/window_base.h"
 
 namespace tarnpad {
 
@@ -22,7 +23,7 @@ class TextView;
 // The main window: every control of the program under the name the program
 // gives it, the program-wide state, and the handlers. The handlers of each
 // subsystem are defined in that subsystem's folder.
-class MainForm {
+class MainForm : public WindowBase<MainForm> {
  public:
   // Creates the window and runs the start-up sequence; first_argument is
   // the first command-line argument (the document to open), or empty.
@@ -218,8 +219,9 @@ class MainForm {
   void RichEditKeyDown(UINT key);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend class WindowBase<MainForm>;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void BindHandle(HWND window) { window_ = window; }
   void CreateControls();
   void CreateEditorPage();
   void CreateToolsPanel();

@@ -150,7 +150,6 @@ void MainForm::CreateEditorPage() {
   RichEdit->onKeyUp = [this](UINT key) { Dispatch([this, key] { RichEditKeyUp(key); }); };
   RichEdit->onKeyDown = [this](UINT key) { Dispatch([this, key] { RichEditKeyDown(key); }); };
   RichEdit->onContextMenu = [this](POINT screen, bool) { ShowEditorContextMenu(screen); };
-  RichEdit->onFailure = [this](const std::wstring& message) { ShowFailure(message); };
 
   HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -182,7 +181,6 @@ void MainForm::CreateToolsPanel() {
   memo_args.readOnly = true;
   Fragment_Memo = std::make_unique<TextView>(memo_args);
   fragments.Layout().Add(Fragment_Memo->Handle(), Dock::Client, 0);
-  Fragment_Memo->onFailure = [this](const std::wstring& message) { ShowFailure(message); };
 
   Panel& notepad = TabbedNotebook1->Page(1);
   Memo1 = std::make_unique<Edit>(notepad.Handle(), true, false);

@@ -23,6 +23,15 @@ void Control::Attach(HWND handle) {
   SetPropW(handle_, kControlProperty, this);
 }
 
+void Control::Bind(HWND handle) {
+  if (handle != nullptr) {
+    Attach(handle);
+  } else if (handle_ != nullptr) {
+    RemovePropW(handle_, kControlProperty);
+    handle_ = nullptr;
+  }
+}
+
 void Control::SetText(const std::wstring& text) {
   SetWindowTextW(handle_, text.c_str());
 }
@@ -91,19 +100,11 @@ HWND CreateChild(const wchar_t* window_class, HWND parent, DWORD style, const wc
 }
 
 Panel::Panel(HWND parent, const wchar_t* name) {
-  static const ATOM registered = [] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = WindowProc;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = kPanelClass;
-    return RegisterClassExW(&window_class);
-  }();
-  (void)registered;
-  Attach(CreateChild(kPanelClass, parent, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, name,
-                     WS_EX_CONTROLPARENT));
+  WindowClass window_class;
+  window_class.name = kPanelClass;
+  window_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  CreateBound(window_class, WS_EX_CONTROLPARENT,
+              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, name, {}, parent, nullptr);
 }
 
 void Panel::Relayout() {
@@ -113,20 +114,26 @@ void Panel::Relayout() {
   if (onResized) onResized();
 }
 
-LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Panel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (Control::Reflect(message, wparam, lparam, result)) return result;
   if (message == WM_SIZE) {
-    if (auto* panel = static_cast<Panel*>(ControlOf(window))) panel->Relayout();
+    Relayout();
     return 0;
   }
-  if (message == WM_NCDESTROY) RemovePropW(window, kControlProperty);
-  return DefWindowProcW(window, message, wparam, lparam);
+  return DefWindowProcW(handle_, message, wparam, lparam);
 }
 
 Label::Label(HWND parent, const std::wstring& caption) {
   Attach(CreateChild(L"STATIC", parent, SS_LEFT | SS_NOTIFY | SS_NOPREFIX, caption.c_str()));
-  SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Subclass(handle_, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_SETCURSOR && cursor) {
+      SetCursor(cursor);
+      return LRESULT{TRUE};
+    }
+    if (message == WM_NCDESTROY) Bind(nullptr);
+    return DefSubclassProc(window, message, wparam, lparam);
+  });
 }
 
 void Label::OnCommand(WORD code, WORD) {
@@ -138,20 +145,6 @@ HBRUSH Label::OnColor(HDC dc) {
   SetTextColor(dc, text_color);
   SetBkMode(dc, TRANSPARENT);
   return GetSysColorBrush(COLOR_BTNFACE);
-}
-
-LRESULT CALLBACK Label::SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR, DWORD_PTR data) {
-  auto* label = reinterpret_cast<Label*>(data);
-  if (message == WM_SETCURSOR && label->cursor) {
-    SetCursor(label->cursor);
-    return TRUE;
-  }
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, SubclassProc, 0);
-    RemovePropW(window, kControlProperty);
-  }
-  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 Button::Button(HWND parent, const std::wstring& caption, bool takes_tab_stop) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "window/dock_layout.h"
+#include "window/window_base.h"
 
 namespace tarnpad {
 
@@ -40,6 +41,9 @@ class Control {
 
  protected:
   void Attach(HWND handle);  // after creation: links the window to this object
+  // Links the window to this object, or with nullptr ends the link (the
+  // window is being destroyed).
+  void Bind(HWND handle);
 
   HWND handle_ = nullptr;
 };
@@ -50,7 +54,7 @@ HWND CreateChild(const wchar_t* window_class, HWND parent, DWORD style, const wc
 
 // A plain container that lays out its children by docking and reflects their
 // notifications.
-class Panel : public Control {
+class Panel : public Control, public WindowBase<Panel> {
  public:
   explicit Panel(HWND parent, const wchar_t* name = L"");
   DockLayout& Layout() { return layout_; }
@@ -58,7 +62,9 @@ class Panel : public Control {
   std::function<void()> onResized;  // after the children were placed
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend class WindowBase<Panel>;
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void BindHandle(HWND window) { Bind(window); }
   DockLayout layout_;
 };
 
@@ -70,10 +76,6 @@ class Label : public Control {
   HCURSOR cursor = nullptr;           // shown while the mouse is over it
   void OnCommand(WORD code, WORD id) override;
   HBRUSH OnColor(HDC dc) override;
-
- private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR id, DWORD_PTR data);
 };
 
 class Button : public Control {

@@ -172,8 +172,8 @@ void MessageBoxDialog::CreateContents() {
 }
 
 void MessageBoxDialog::Paint() const {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Window(), &paint);
+  const PaintScope paint(Window());
+  const HDC dc = paint.dc();
   RECT white{};
   GetClientRect(Window(), &white);
   white.bottom = band_top_;
@@ -183,7 +183,7 @@ void MessageBoxDialog::Paint() const {
                icon_bounds_.right - icon_bounds_.left, icon_bounds_.bottom - icon_bounds_.top, 0,
                nullptr, DI_NORMAL);
   }
-  const HGDIOBJ old_font = SelectObject(dc, font_.get());
+  const SelectionScope font(dc, font_.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   // A glyph may reach a pixel or two past the measured width: it may spill
@@ -191,8 +191,6 @@ void MessageBoxDialog::Paint() const {
   IntersectClipRect(dc, white.left, white.top, white.right, white.bottom);
   RECT text = text_bounds_;
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text, kTextFormat | DT_NOCLIP);
-  SelectObject(dc, old_font);
-  EndPaint(Window(), &paint);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "window/dpi.h"
+#include "window/gdi_win.h"
 
 namespace tarnpad {
 namespace {
@@ -13,19 +14,10 @@ constexpr wchar_t kSplitterClass[] = L"TarnpadSplitter";
 
 Splitter::Splitter(Panel& container, HWND target, int min_size, bool bevelled)
     : container_(container), target_(target), min_size_(min_size), bevelled_(bevelled) {
-  static const ATOM registered = [] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = WindowProc;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = kSplitterClass;
-    return RegisterClassExW(&window_class);
-  }();
-  (void)registered;
-  HWND handle = CreateWindowExW(0, kSplitterClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                container.Handle(), nullptr, GetModuleHandleW(nullptr), this);
-  Attach(handle);
+  WindowClass window_class;
+  window_class.name = kSplitterClass;
+  window_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  CreateBound(window_class, 0, WS_CHILD | WS_VISIBLE, L"", {}, container.Handle(), nullptr);
 }
 
 bool Splitter::Vertical() const {
@@ -62,17 +54,6 @@ int Splitter::SizeAt(POINT cursor) const {
                     std::max(min_size_, Unscale(available, dpi)));
 }
 
-LRESULT CALLBACK Splitter::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* splitter = reinterpret_cast<Splitter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (splitter && splitter->handle_ == window)
-    return splitter->HandleMessage(message, wparam, lparam);
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
 LRESULT Splitter::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SETCURSOR:
@@ -105,13 +86,11 @@ LRESULT Splitter::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(handle_, &paint);
+      const PaintScope paint(handle_);
       RECT client;
       GetClientRect(handle_, &client);
-      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-      if (bevelled_) DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
-      EndPaint(handle_, &paint);
+      FillRect(paint.dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
+      if (bevelled_) DrawEdge(paint.dc(), &client, BDR_RAISEDINNER, BF_RECT);
       return 0;
     }
     default:

@@ -5,20 +5,22 @@
 #include <functional>
 
 #include "window/controls.h"
+#include "window/window_base.h"
 
 namespace tarnpad {
 
 // A bar between two docked siblings: dragging it changes the logical size of
 // `target` (the sibling docked to the same side before it), with the layout
 // following live. onMoved runs once a drag that changed the size ends.
-class Splitter : public Control {
+class Splitter : public Control, public WindowBase<Splitter> {
  public:
   Splitter(Panel& container, HWND target, int min_size, bool bevelled = false);
   std::function<void()> onMoved;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend class WindowBase<Splitter>;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void BindHandle(HWND window) { Bind(window); }
   bool Vertical() const;  // a vertical bar changes widths
   int SizeAt(POINT cursor_in_container) const;
 

@@ -23,7 +23,9 @@ TabbedNotebook::TabbedNotebook(HWND parent, const std::vector<std::wstring>& cap
     page->Show(i == 0);
     pages_.push_back(std::move(page));
   }
-  SetWindowSubclass(tabs_, TabProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Subclass(tabs_, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return HandleTabMessage(window, message, wparam, lparam);
+  });
   frame_->onResized = [this] { PlacePages(); };
 }
 
@@ -66,9 +68,7 @@ void TabbedNotebook::SetTabFont(HFONT font) {
   PlacePages();
 }
 
-LRESULT CALLBACK TabbedNotebook::TabProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                         UINT_PTR, DWORD_PTR data) {
-  auto* notebook = reinterpret_cast<TabbedNotebook*>(data);
+LRESULT TabbedNotebook::HandleTabMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
@@ -79,14 +79,11 @@ LRESULT CALLBACK TabbedNotebook::TabProc(HWND window, UINT message, WPARAM wpara
       const int index =
           static_cast<int>(SendMessageW(window, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
       if (index >= 0) {
-        notebook->SelectIndex(index);
-        if (notebook->onClick) notebook->onClick();
+        SelectIndex(index);
+        if (onClick) onClick();
       }
       return 0;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, TabProc, 0);
-      break;
     default:
       break;
   }

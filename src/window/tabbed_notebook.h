@@ -31,8 +31,7 @@ class TabbedNotebook : public Control {
   void SetTabFont(HFONT font);
 
  private:
-  static LRESULT CALLBACK TabProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                  UINT_PTR id, DWORD_PTR data);
+  LRESULT HandleTabMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void PlacePages();
 
   std::unique_ptr<Panel> frame_;
