@@ -7,6 +7,7 @@
 #include "core/win1251.h"
 #include "editor/clipboard.h"
 #include "editor/text_painter.h"
+#include "window/dpi.h"
 #include "window/gdi_win.h"
 
 namespace tarnpad {
@@ -37,6 +38,7 @@ TextView::TextView(const TextViewArgs& args)
     : ownDocument_(args.document == nullptr ? std::make_unique<TextDocument>() : nullptr),
       document_(args.document == nullptr ? *ownDocument_ : *args.document),
       columns_(document_),
+      font_(WindowDpi(args.parent)),
       readOnly_(args.readOnly) {
   WindowClass window_class;
   window_class.name = kClassName;
@@ -201,6 +203,14 @@ void TextView::DeleteSelection() {
 
 void TextView::SelectAllText() {
   document_.SelectAll();
+}
+
+void TextView::SetDpi(int dpi) {
+  font_ = ViewFont(dpi);  // the old font goes once the new one is in place
+  if (GetFocus() == window_) ShowOwnCaret();
+  UpdateScrollBars();
+  ScrollTo(topLine_, leftColumn_);
+  InvalidateRect(window_, nullptr, FALSE);
 }
 
 void TextView::ScrollLineToTop(std::int64_t line) {

@@ -72,6 +72,10 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   std::int64_t FirstVisibleLine() const { return topLine_; }
   std::int64_t FirstVisibleColumn() const { return leftColumn_; }
 
+  // The screen's dpi changed: the font follows it, and the view with it.
+  void SetDpi(int dpi);
+  int LineHeight() const { return font_.LineHeight(); }
+
   // Insert toggles it: typed characters then replace the one under the caret.
   bool OverwriteMode() const { return overwrite_; }
 

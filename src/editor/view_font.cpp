@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "window/dpi.h"
 
@@ -36,30 +37,26 @@ bool IsMonospaced(const TEXTMETRICW& metrics) {
 
 }  // namespace
 
-ViewFont::ViewFont() {
+ViewFont::ViewFont(int dpi) {
   HDC screen = GetDC(nullptr);
-  const int height = MulDiv(kDesignHeight, ScreenDpi(), kDesignDpi);
+  const int height = MulDiv(kDesignHeight, dpi, kDesignDpi);
   for (const wchar_t* face : kFaces) {
-    HFONT candidate = CreateFace(face, height);
-    if (candidate == nullptr) continue;
-    const HGDIOBJ previous = SelectObject(screen, candidate);
+    UniqueFont candidate(CreateFace(face, height));
+    if (!candidate) continue;
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
+    {
+      const SelectionScope selected(screen, candidate.get());
+      GetTextMetricsW(screen, &metrics);
+    }
     const bool last = *face == L'\0';
     if (IsMonospaced(metrics) || last) {
-      font_ = candidate;
+      font_ = std::move(candidate);
       charWidth_ = metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : charWidth_;
       lineHeight_ = metrics.tmHeight > 0 ? metrics.tmHeight : lineHeight_;
       break;
     }
-    DeleteObject(candidate);
   }
   ReleaseDC(nullptr, screen);
-}
-
-ViewFont::~ViewFont() {
-  if (font_ != nullptr) DeleteObject(font_);
 }
 
 }  // namespace tarnpad

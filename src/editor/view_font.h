@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "window/gdi_win.h"
+
 namespace tarnpad {
 
 // The editor's font: "Lucida Console", 13 pixels high at 96 dpi, Russian
@@ -9,17 +11,14 @@ namespace tarnpad {
 // drawn on a grid of CharWidth() cells whatever the face's own advances.
 class ViewFont {
  public:
-  ViewFont();
-  ~ViewFont();
-  ViewFont(const ViewFont&) = delete;
-  ViewFont& operator=(const ViewFont&) = delete;
+  explicit ViewFont(int dpi);
 
-  HFONT Handle() const { return font_; }
+  HFONT Handle() const { return font_.get(); }
   int CharWidth() const { return charWidth_; }
   int LineHeight() const { return lineHeight_; }
 
  private:
-  HFONT font_ = nullptr;
+  UniqueFont font_;
   int charWidth_ = 8;
   int lineHeight_ = 13;
 };

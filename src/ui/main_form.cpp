@@ -61,7 +61,7 @@ MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
               menus.bar);
   SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window_));
   dpi_ = WindowDpi(window_);
-  CreateFonts();
+  fonts_ = CreateFonts();
   CreateControls();
   _StatusBar->SetPanelText(0, L"Х");
   _StatusBar->SetPanelText(1, L"Y");
@@ -73,12 +73,6 @@ MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
   // A failure in any window of the program shows in the main window's box.
   SetFailureReporter([this](const std::wstring& message) { ShowFailure(message); });
   Dispatch([this] { FormCreate(); });
-}
-
-MainForm::Fonts::~Fonts() {
-  for (HFONT font : {form, list, tool_button, memo}) {
-    if (font) DeleteObject(font);
-  }
 }
 
 MainForm::~MainForm() {
@@ -131,11 +125,10 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DPICHANGED: {
       // Moved to a screen of another resolution: the design sizes are kept
-      // as logical sizes, so only the fonts and the placement change.
-      dpi_ = HIWORD(wparam);
+      // as logical sizes, so only the fonts, the pictures and the placement
+      // change.
       const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
-      CreateFonts();
-      ApplyFonts();
+      ChangeDpi(HIWORD(wparam));
       SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);

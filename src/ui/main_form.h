@@ -10,6 +10,7 @@
 #include "shell/seams.h"
 #include "ui/main_menu.h"
 #include "window/controls.h"
+#include "window/gdi_win.h"
 #include "window/splitter.h"
 #include "window/status_bar.h"
 #include "window/tabbed_notebook.h"
@@ -219,13 +220,21 @@ class MainForm : public WindowBase<MainForm> {
   void RichEditKeyDown(UINT key);
 
  private:
+  // The fonts for the current dpi. The controls only borrow them: a set is
+  // released only once the controls have the next one.
+  struct Fonts {
+    UniqueFont form;         // "MS Sans Serif" 8 points: every control's default
+    UniqueFont list;         // Navigation_ListBox, from the settings
+    UniqueFont tool_button;  // Arial 8 points: the buttons on the tab row
+    UniqueFont memo;         // "Lucida Console" -13: the notepad
+  };
   friend class WindowBase<MainForm>;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void BindHandle(HWND window) { window_ = window; }
   void CreateControls();
   void CreateEditorPage();
   void CreateToolsPanel();
-  void CreateFonts();
+  Fonts CreateFonts() const;
   void ApplyFonts();
   void ApplyNavigationListFont();
   void Relayout();
@@ -245,17 +254,10 @@ class MainForm : public WindowBase<MainForm> {
   bool backup_timer_enabled_ = false;
   bool backup_tick_running_ = false;
   int dpi_ = 96;
-  struct Fonts {
-    HFONT form = nullptr;         // "MS Sans Serif" 8 points: every control's default
-    HFONT list = nullptr;         // Navigation_ListBox, from the settings
-    HFONT tool_button = nullptr;  // Arial 8 points: the buttons on the tab row
-    HFONT memo = nullptr;         // "Lucida Console" -13: the notepad
-    Fonts() = default;
-    Fonts(const Fonts&) = delete;
-    Fonts& operator=(const Fonts&) = delete;
-    ~Fonts();
-  };
-  std::unique_ptr<Fonts> fonts_;
+  Fonts fonts_;
+  // The screen's dpi changed: every font and picture is made for it and
+  // applied, and only then the old ones are released.
+  void ChangeDpi(int dpi);
   std::wstring navigation_list_face_ = L"Small Fonts";
   int navigation_list_height_ = -9;  // 96-dpi pixels
 };

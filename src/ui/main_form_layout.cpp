@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "editor/text_view.h"
 #include "ui/main_form.h"
 #include "window/dpi.h"
@@ -31,11 +33,22 @@ void AddHint(HWND tooltip, HWND control, const wchar_t* text) {
 
 }  // namespace
 
-void MainForm::CreateFonts() {
-  fonts_ = std::make_unique<Fonts>();
-  fonts_->form = CreateScaledFont(L"MS Sans Serif", -11, dpi_);
-  fonts_->tool_button = CreateScaledFont(L"Arial", -11, dpi_);
-  fonts_->memo = CreateScaledFont(L"Lucida Console", -13, dpi_, false, RUSSIAN_CHARSET);
+MainForm::Fonts MainForm::CreateFonts() const {
+  Fonts fonts;
+  fonts.form.reset(CreateScaledFont(L"MS Sans Serif", -11, dpi_));
+  fonts.tool_button.reset(CreateScaledFont(L"Arial", -11, dpi_));
+  fonts.memo.reset(CreateScaledFont(L"Lucida Console", -13, dpi_, false, RUSSIAN_CHARSET));
+  return fonts;
+}
+
+void MainForm::ChangeDpi(int dpi) {
+  dpi_ = dpi;
+  Fonts old = std::exchange(fonts_, CreateFonts());
+  ApplyFonts();
+  RichEdit->SetDpi(dpi);
+  Fragment_Memo->SetDpi(dpi);
+  ToolBar->SetDpi(dpi);
+  Relayout();
 }
 
 void MainForm::SetNavigationListFontName(const std::wstring& face) {
@@ -49,18 +62,16 @@ void MainForm::SetNavigationListFontPoints(int points) {
 }
 
 void MainForm::ApplyNavigationListFont() {
-  HFONT font = CreateScaledFont(navigation_list_face_.c_str(), navigation_list_height_, dpi_, false,
-                                RUSSIAN_CHARSET);
-  Navigation_ListBox->SetFont(font);
-  if (fonts_->list) DeleteObject(fonts_->list);
-  fonts_->list = font;
+  UniqueFont font(CreateScaledFont(navigation_list_face_.c_str(), navigation_list_height_, dpi_,
+                                   false, RUSSIAN_CHARSET));
+  Navigation_ListBox->SetFont(font.get());
+  fonts_.list = std::move(font);
 }
 
 void MainForm::CreateControls() {
   ToolBar = std::make_unique<ToolButtonBar>(window_, 28, 27);
   const auto add_button = [this](UINT id, Glyph picture) {
-    const UniqueBitmap bitmap = CreateGlyphBitmap(picture, ToolBar->ImageSize());
-    ToolBar->AddButton(id, bitmap.get(), [this, id] { Dispatch([this, id] { RunCommand(id); }); });
+    ToolBar->AddButton(id, picture, [this, id] { Dispatch([this, id] { RunCommand(id); }); });
   };
   add_button(kCmdToolSave, Glyph::FloppyDisk);                // SpeedButton2
   ToolBar->AddSeparator(8);                                   // ToolButton1
@@ -96,14 +107,14 @@ void MainForm::ApplyFonts() {
         SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(fonts_->form));
-  Memo1->SetFont(fonts_->memo);
-  Button3->SetFont(fonts_->tool_button);
-  Button4->SetFont(fonts_->tool_button);
+      reinterpret_cast<LPARAM>(fonts_.form.get()));
+  Memo1->SetFont(fonts_.memo.get());
+  Button3->SetFont(fonts_.tool_button.get());
+  Button4->SetFont(fonts_.tool_button.get());
   ApplyNavigationListFont();
   Navigation_ListBox->SetItemHeight(Scale(11, dpi_));
   Fragment_ListBox->SetItemHeight(Scale(13, dpi_));
-  TabbedNotebook1->SetTabFont(fonts_->form);
+  TabbedNotebook1->SetTabFont(fonts_.form.get());
   Relayout();
 }
 

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -185,6 +187,30 @@ TEST_F(MainFormTest, MenusCarryTheirFixedStates) {
     GetMenuItemInfoW(form.menus.escape_dropdown, static_cast<UINT>(position), TRUE, &item);
     EXPECT_NE(item.fType & MFT_MENUBARBREAK, 0u) << position;
   }
+}
+
+// Moving to a screen of another resolution: the editor's font, the tool
+// bar's pictures and every control's font follow; the text stays.
+TEST_F(MainFormTest, ADpiChangeRemakesFontsAndPicturesForTheNewScreen) {
+  MainForm& form = Start();
+  form.RichEdit->Document().LoadText("kept");
+  const int line_height = form.RichEdit->LineHeight();
+  const int image_size = form.ToolBar->ImageSize();
+  const auto font_height = [](HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return std::abs(font.lfHeight);
+  };
+  const LONG memo_height = font_height(form.Memo1->Handle());
+
+  RECT suggested{0, 0, 1200, 900};
+  SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_GT(form.RichEdit->LineHeight(), line_height * 3 / 2);
+  EXPECT_GT(form.ToolBar->ImageSize(), image_size);
+  EXPECT_GT(font_height(form.Memo1->Handle()), memo_height * 3 / 2);
+  EXPECT_EQ(form.RichEdit->Document().Text(), "kept");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/win1251.h"
 #include "editor/text_view.h"
 #include "editor/view_font.h"
+#include "window/dpi.h"
 
 namespace tarnpad {
 namespace {
@@ -291,7 +292,7 @@ TEST_F(TextViewTest, KeyPressComesForCtrlCWithoutChangingTheText) {
 
 TEST_F(TextViewTest, MouseClicksPlaceTheCaretAndSelectWords) {
   Load(EncodeText(L"alpha привет\r\nsecond line"));
-  const ViewFont font;
+  const ViewFont font(ScreenDpi());
   const auto at = [&font](int column, int row, int offset) {
     return MAKELPARAM(column * font.CharWidth() + offset, row * font.LineHeight() + 2);
   };
@@ -320,7 +321,7 @@ TEST_F(TextViewTest, MouseClicksPlaceTheCaretAndSelectWords) {
 
 TEST_F(TextViewTest, DraggingBelowTheViewSelectsAndKeepsScrolling) {
   Load(Rows(200));
-  const ViewFont font;
+  const ViewFont font(ScreenDpi());
   Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(font.CharWidth() * 2, 1));
   EXPECT_EQ(GetCapture(), view_->Handle());
 
