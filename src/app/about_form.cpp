@@ -4,7 +4,7 @@
 #include <array>
 #include <cwchar>
 
-#include "app/web_links.h"
+#include "shell/web_links.h"
 #include "window/dpi.h"
 #include "window/gdi_win.h"
 #include "window/glyphs_win.h"

@@ -1,6 +1,6 @@
 // The Help menu: the About window and the maker's web pages.
 #include "app/about_form.h"
-#include "app/web_links.h"
+#include "shell/web_links.h"
 #include "ui/main_form.h"
 
 namespace tarnpad {

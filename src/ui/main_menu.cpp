@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/web_links.h"
+#include "shell/web_links.h"
 #include "tools/insertion_items.h"
 
 namespace tarnpad {

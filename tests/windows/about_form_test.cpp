@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/about_form.h"
-#include "app/web_links.h"
 #include "core/failure.h"
 #include "modal_script.h"
 #include "scripted_seams.h"
+#include "shell/web_links.h"
 #include "window/dpi.h"
 
 namespace tarnpad {
