@@ -17,8 +17,7 @@ click_into "$window"
 xdotool key --delay 50 ctrl+Home Delete Delete Delete Delete Delete alt+F4
 answer_box Confirm Escape
 program_running || e2e_fail "the close over Delete edits asked nothing"
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.3
+click_into "$window"
 xdotool key --delay 50 ctrl+s
 sleep 0.5
 expect_file_bytes "$work/doc.txt" 'me\r\n' "Ctrl+S did not save the Delete edits"
@@ -28,8 +27,7 @@ xdotool key --delay 50 ctrl+Home shift+End shift+Delete shift+Insert shift+Inser
 answer_box Confirm Escape
 program_running || e2e_fail "the close over cut and paste asked nothing"
 [[ $(xclip -o -selection clipboard) == me ]] || e2e_fail "Shift+Delete did not cut to the clipboard"
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.3
+click_into "$window"
 xdotool key --delay 50 ctrl+s
 sleep 0.5
 expect_file_bytes "$work/doc.txt" 'meme\r\n' "Ctrl+S did not save the cut and the pastes"

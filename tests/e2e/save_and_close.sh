@@ -33,8 +33,7 @@ answer_box Confirm Escape
 program_running || e2e_fail "Escape on the close question ended the program"
 expect_bytes '\xf1\xf2\xf0\xee\xea\xe0\r\nlast \xb8\xe6' "the refused close wrote the file"
 
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.3
+click_into "$window"
 xdotool key --delay 50 alt+F4
 answer_box Confirm Return
 expect_program_ends "OK on the close question did not end the program"

@@ -20,8 +20,7 @@ ending=$!
 answer_box Confirm Escape
 wait "$ending" && e2e_fail "the session ended although the question was refused"
 program_running || e2e_fail "the program ended with the session it refused"
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 3)) click 1
-sleep 0.3
+click_into "$window"
 xdotool key --delay 50 ctrl+s
 sleep 0.5
 expect_file_bytes "$work/doc.txt" 'text typed' "the typed text did not survive the refused session end"
