@@ -141,3 +141,44 @@ expect_program_ends() {
   kill -0 "$pid" 2>/dev/null && e2e_fail "$1"
   pid=
 }
+
+# Clicks at $2, $3 in the coordinates of window $1 (its frame included).
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+}
+
+# Waits for the dialog titled $1 (a file dialog, the input box), types $2
+# into the field that has its focus (a file dialog's name field)
+# and confirms it with Return.
+type_into_dialog() {
+  local dialog WIDTH HEIGHT
+  dialog=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+  [[ -n $dialog ]] || e2e_fail "no dialog titled $1"
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  # A click on the caption gives the dialog the focus; its name field has it.
+  xdotool mousemove --window "$dialog" $((WIDTH / 2)) 10 click 1
+  sleep 0.3
+  xdotool type --delay 30 "$2"
+  xdotool key --delay 50 Return
+  sleep 1
+}
+
+# Fails with $2 unless the main window's caption is $1.
+expect_caption() {
+  local caption
+  caption=$(xdotool getwindowname "$window")
+  [[ $caption == "$1" ]] || e2e_fail "$2; the caption reads: $caption"
+}
+
+# Fails with $2 unless the clipboard holds the text $1 (line breaks as LF).
+expect_clipboard() {
+  local actual
+  actual=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+  [[ $actual == "$1" ]] || e2e_fail "$2; the clipboard holds: $actual"
+}
+
+# The Windows form of the Linux path $1.
+windows_path() {
+  WINEDEBUG=-all winepath -w "$1" 2>/dev/null
+}
