@@ -156,12 +156,20 @@ type_into_dialog() {
   dialog=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
   [[ -n $dialog ]] || e2e_fail "no dialog titled $1"
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  # A file dialog fills its folder view after it shows, the first time in a
+  # new locale slowly; keys typed before that can get lost.
+  sleep 1
   # A click on the caption gives the dialog the focus; its name field has it.
   xdotool mousemove --window "$dialog" $((WIDTH / 2)) 10 click 1
   sleep 0.3
-  xdotool type --delay 30 "$2"
+  type_text "$2"
   xdotool key --delay 50 Return
-  sleep 1
+  for _ in $(seq 1 50); do
+    xdotool getwindowname "$dialog" >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  xdotool getwindowname "$dialog" >/dev/null 2>&1 && e2e_fail "the dialog $1 did not take $2"
+  sleep 0.5
 }
 
 # Fails with $2 unless the main window's caption is $1.
@@ -181,4 +189,15 @@ expect_clipboard() {
 # The Windows form of the Linux path $1.
 windows_path() {
   WINEDEBUG=-all winepath -w "$1" 2>/dev/null
+}
+
+# Types $1 one character at a time: a character that the keyboard map lacks
+# (Cyrillic here) is typed through a key that xdotool maps for it on the fly,
+# and Wine loses such keys that come too close to each other.
+type_text() {
+  local text=$1 i
+  for ((i = 0; i < ${#text}; i++)); do
+    xdotool type --delay 100 "${text:i:1}"
+    sleep 0.05
+  done
 }

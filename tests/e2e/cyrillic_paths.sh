@@ -25,7 +25,7 @@ start_program "$exe" "$first"
 expect_caption "Velbrin Tarnpad - $first" "the Cyrillic path on the command line was not loaded"
 click_into "$window"
 xdotool key --delay 50 ctrl+End
-xdotool type --delay 50 ' мир'
+type_text ' мир'
 xdotool key ctrl+s
 sleep 0.5
 expect_file_bytes "$folder/Привет.txt" '\xcf\xf0\xe8\xe2\xe5\xf2 \xec\xe8\xf0' \
