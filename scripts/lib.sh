@@ -141,3 +141,63 @@ expect_program_ends() {
   kill -0 "$pid" 2>/dev/null && e2e_fail "$1"
   pid=
 }
+
+# Clicks at $2, $3 in the coordinates of window $1 (its frame included).
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+}
+
+# Waits for the dialog titled $1 (a file dialog, the input box), types $2
+# into the field that has its focus (a file dialog's name field)
+# and confirms it with Return.
+type_into_dialog() {
+  local dialog WIDTH HEIGHT
+  dialog=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+  [[ -n $dialog ]] || e2e_fail "no dialog titled $1"
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  # A file dialog fills its folder view after it shows, the first time in a
+  # new locale slowly; keys typed before that can get lost.
+  sleep 1
+  # A click on the caption gives the dialog the focus; its name field has it.
+  xdotool mousemove --window "$dialog" $((WIDTH / 2)) 10 click 1
+  sleep 0.3
+  type_text "$2"
+  xdotool key --delay 50 Return
+  for _ in $(seq 1 50); do
+    xdotool getwindowname "$dialog" >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  xdotool getwindowname "$dialog" >/dev/null 2>&1 && e2e_fail "the dialog $1 did not take $2"
+  sleep 0.5
+}
+
+# Fails with $2 unless the main window's caption is $1.
+expect_caption() {
+  local caption
+  caption=$(xdotool getwindowname "$window")
+  [[ $caption == "$1" ]] || e2e_fail "$2; the caption reads: $caption"
+}
+
+# Fails with $2 unless the clipboard holds the text $1 (line breaks as LF).
+expect_clipboard() {
+  local actual
+  actual=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+  [[ $actual == "$1" ]] || e2e_fail "$2; the clipboard holds: $actual"
+}
+
+# The Windows form of the Linux path $1.
+windows_path() {
+  WINEDEBUG=-all winepath -w "$1" 2>/dev/null
+}
+
+# Types $1 one character at a time: a character that the keyboard map lacks
+# (Cyrillic here) is typed through a key that xdotool maps for it on the fly,
+# and Wine loses such keys that come too close to each other.
+type_text() {
+  local text=$1 i
+  for ((i = 0; i < ${#text}; i++)); do
+    xdotool type --delay 100 "${text:i:1}"
+    sleep 0.05
+  done
+}
