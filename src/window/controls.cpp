@@ -18,6 +18,10 @@ Control* ControlOf(HWND window) {
 
 }  // namespace
 
+Control::~Control() {
+  if (handle_ != nullptr && ControlOf(handle_) == this) RemovePropW(handle_, kControlProperty);
+}
+
 void Control::Attach(HWND handle) {
   handle_ = handle;
   SetPropW(handle_, kControlProperty, this);

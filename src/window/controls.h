@@ -20,7 +20,8 @@ class Control {
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+  // A window that outlives its object no longer leads to it.
+  virtual ~Control();
 
   HWND Handle() const { return handle_; }
   void SetText(const std::wstring& text);
