@@ -4,10 +4,12 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 
 #include "app/program_directory.h"
 #include "ui/main_form.h"
+#include "window/window_base.h"
 #include "window/windows_seams.h"
 
 namespace {
@@ -28,14 +30,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   InitCommonControlsEx(&controls);
 
   tarnpad::WindowsSurroundings surroundings;
-  tarnpad::MainForm form(surroundings.seams(tarnpad::ProgramDirectory()), FirstArgument());
-  form.onDestroyed = [] { PostQuitMessage(0); };
-  surroundings.SetOwner(form.Handle());
-  form.Show(show);
+  std::unique_ptr<tarnpad::MainForm> form;
+  // Before there is a window, nothing of the user's is at stake: a failure
+  // is said and the program ends.
+  if (!tarnpad::RunGuarded([&] {
+        form = std::make_unique<tarnpad::MainForm>(surroundings.seams(tarnpad::ProgramDirectory()),
+                                                   FirstArgument());
+      })) {
+    return 1;
+  }
+  form->onDestroyed = [] { PostQuitMessage(0); };
+  surroundings.SetOwner(form->Handle());
+  form->Show(show);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form.TranslateShortcut(message)) continue;
+    if (form->TranslateShortcut(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

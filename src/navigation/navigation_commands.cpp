@@ -51,19 +51,19 @@ POINT KeyboardMenuPoint(HWND list) {
 // subclassed rather than the list, since a subclassed list box adds items many
 // times slower and a scan can list many thousands.
 void MainForm::AttachNavigationPopupMenu() {
-  Subclass(
-      Navigation_Panel->Handle(), [this](HWND panel, UINT message, WPARAM wparam, LPARAM lparam) {
-        HWND list = Navigation_ListBox->Handle();
-        if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wparam) == list) {
-          POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-          if (lparam == -1) point = KeyboardMenuPoint(list);
-          // The chosen item comes back to the main window as a command.
-          TrackPopupMenuEx(menus.navigation_popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                           point.x, point.y, Handle(), nullptr);
-          return LRESULT{0};
-        }
-        return DefSubclassProc(panel, message, wparam, lparam);
-      });
+  Subclass(Navigation_Panel->Handle(), [this](HWND panel, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+    HWND list = Navigation_ListBox->Handle();
+    if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wparam) == list) {
+      POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      if (lparam == -1) point = KeyboardMenuPoint(list);
+      // The chosen item comes back to the main window as a command.
+      TrackPopupMenuEx(menus.navigation_popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                       point.x, point.y, Handle(), nullptr);
+      return LRESULT{0};
+    }
+    return DefSubclassProc(panel, message, wparam, lparam);
+  });
 }
 
 void MainForm::MM_NavigationClick() {

@@ -6,6 +6,7 @@
 
 #include "core/failure.h"
 #include "editor/text_view.h"
+#include "ui/taskbar_owner.h"
 #include "window/dispatch.h"
 #include "window/dpi.h"
 
@@ -13,24 +14,6 @@ namespace tarnpad {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"T_Form";
-constexpr wchar_t kOwnerClass[] = L"TarnpadApplication";
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  // The owner holds the taskbar button; whatever activates it hands the
-  // activation on to the main window.
-  if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE) {
-    HWND main = reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (main && IsWindowEnabled(main)) SetActiveWindow(main);
-    return 0;
-  }
-  if (message == WM_SYSCOMMAND && (wparam & 0xFFF0) == SC_RESTORE) {
-    HWND main = reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
-    if (main) SetActiveWindow(main);
-    return result;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
 
 HICON ProgramIcon() {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
@@ -41,14 +24,7 @@ HICON ProgramIcon() {
 
 MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
     : seams_(seams), first_argument_(first_argument) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WindowClass owner_class;
-  owner_class.name = kOwnerClass;
-  owner_class.icon = ProgramIcon();
-  RegisterWindowClass(owner_class, OwnerProc);
-  owner_ = CreateWindowExW(0, kOwnerClass, state.AppTitle.c_str(),
-                           WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
-                           instance, nullptr);
+  owner_ = std::make_unique<TaskbarOwner>(state.AppTitle, ProgramIcon());
   menus = BuildMainMenus();
   accelerators_ = BuildAccelerators();
   WindowClass form_class;
@@ -57,9 +33,20 @@ MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
   form_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   CreateBound(form_class, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
               state.AppTitle.c_str(),
-              {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 827, CW_USEDEFAULT + 613}, owner_,
-              menus.bar);
-  SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window_));
+              {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 827, CW_USEDEFAULT + 613},
+              owner_->Handle(), menus.bar);
+  owner_->SetMainWindow(window_);
+  try {
+    Compose();
+  } catch (...) {
+    // The members go next: the window must not reach them meanwhile.
+    SetFailureReporter(nullptr);
+    DestroyUnbound();
+    throw;
+  }
+}
+
+void MainForm::Compose() {
   dpi_ = WindowDpi(window_);
   fonts_ = CreateFonts();
   CreateControls();
@@ -77,36 +64,30 @@ MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
 
 MainForm::~MainForm() {
   SetFailureReporter(nullptr);
-  if (window_) DestroyWindow(window_);  // takes the menu bar along
-  if (owner_) DestroyWindow(owner_);
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
-  DestroyMenu(menus.editor_popup);
-  DestroyMenu(menus.navigation_popup);
+  // Before the controls and the owner go; takes the menu bar along.
+  DestroyUnbound();
 }
 
 void MainForm::Show(int show_command) {
-  ShowWindow(owner_, SW_SHOWNA);
+  ShowWindow(owner_->Handle(), SW_SHOWNA);
   ShowWindow(window_, show_command == SW_SHOWMINIMIZED ? show_command : SW_SHOWMAXIMIZED);
   UpdateWindow(window_);
   SetFocus(RichEdit->Handle());
 }
 
 bool MainForm::TranslateShortcut(MSG& message) {
-  if (TranslateAcceleratorW(window_, accelerators_, &message)) return true;
+  if (TranslateAcceleratorW(window_, accelerators_.get(), &message)) return true;
   // The settings page is walked with Tab and the arrow keys like a dialog;
   // elsewhere Tab belongs to the editor and the notepad.
   return _Notebook->ActivePage() == L"Tune" && IsDialogMessageW(window_, &message);
 }
 
 std::wstring MainForm::TaskbarTitle() const {
-  std::wstring title(static_cast<size_t>(GetWindowTextLengthW(owner_)) + 1, L'\0');
-  title.resize(
-      static_cast<size_t>(GetWindowTextW(owner_, title.data(), static_cast<int>(title.size()))));
-  return title;
+  return owner_->Title();
 }
 
 void MainForm::SetTaskbarTitle(const std::wstring& title) {
-  SetWindowTextW(owner_, title.c_str());
+  owner_->SetTitle(title);
 }
 
 std::wstring MainForm::Caption() const {
@@ -145,7 +126,7 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if ((wparam & 0xFFF0) == SC_MINIMIZE) {
         // Minimising the owner takes the main window and the taskbar button
         // along.
-        ShowWindow(owner_, SW_MINIMIZE);
+        ShowWindow(owner_->Handle(), SW_MINIMIZE);
         return 0;
       }
       break;
@@ -242,8 +223,8 @@ void MainForm::OpenDropdown(HMENU dropdown, int bar_position) {
 }
 
 void MainForm::ShowEditorContextMenu(POINT screen) {
-  TrackPopupMenuEx(menus.editor_popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x,
-                   screen.y, window_, nullptr);
+  TrackPopupMenuEx(menus.editor_popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                   screen.x, screen.y, window_, nullptr);
 }
 
 void MainForm::RunCommand(UINT id) {

@@ -19,6 +19,7 @@
 
 namespace tarnpad {
 
+class TaskbarOwner;
 class TextView;
 
 // The main window: every control of the program under the name the program
@@ -231,6 +232,8 @@ class MainForm : public WindowBase<MainForm> {
   friend class WindowBase<MainForm>;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void BindHandle(HWND window) { window_ = window; }
+  // Everything after the window itself: controls, fonts, events, start-up.
+  void Compose();
   void CreateControls();
   void CreateEditorPage();
   void CreateToolsPanel();
@@ -246,9 +249,9 @@ class MainForm : public WindowBase<MainForm> {
   void BindControlEvents();
 
   Seams seams_;
-  HWND owner_ = nullptr;  // hidden window that holds the taskbar button
+  std::unique_ptr<TaskbarOwner> owner_;  // holds the taskbar button
   HWND window_ = nullptr;
-  HACCEL accelerators_ = nullptr;
+  UniqueAccelerators accelerators_;
   DockLayout layout_;
   std::wstring first_argument_;
   bool backup_timer_enabled_ = false;

@@ -121,20 +121,20 @@ MainMenus BuildMainMenus() {
   AddSubmenu(menus.bar, BuildProcessingMenu(), L"Обработка");
   AddSubmenu(menus.bar, BuildHelpMenu(), L"Справка");
 
-  menus.editor_popup = BuildEditorPopup();
-  menus.navigation_popup = CreatePopupMenu();
-  AddItem(menus.navigation_popup, kCmdSaveSectionList, L"Сохранить список разделов");
+  menus.editor_popup.reset(BuildEditorPopup());
+  menus.navigation_popup.reset(CreatePopupMenu());
+  AddItem(menus.navigation_popup.get(), kCmdSaveSectionList, L"Сохранить список разделов");
   return menus;
 }
 
-HACCEL BuildAccelerators() {
+UniqueAccelerators BuildAccelerators() {
   ACCEL keys[] = {
       {FVIRTKEY, VK_F4, kCmdNavigation},          {FVIRTKEY, VK_F1, kCmdHelpAbout},
       {FVIRTKEY, VK_F5, kCmdOpenSymbolMenu},      {FVIRTKEY, VK_F6, kCmdOpenEscapeMenu},
       {FVIRTKEY | FCONTROL, 'N', kCmdFileCreate}, {FVIRTKEY | FCONTROL, 'O', kCmdFileOpen},
       {FVIRTKEY | FCONTROL, 'S', kCmdFileSave},
   };
-  return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+  return UniqueAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
 }
 
 }  // namespace tarnpad

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "window/owned_handles.h"
+
 namespace tarnpad {
 
 // Command identifiers of the menu bar, the context menus and the keyboard
@@ -53,17 +55,19 @@ enum CommandId : UINT {
 
 constexpr int kInsertionItemCount = 15;
 
+// The bar and its drop-downs belong to the main window once it has them;
+// the context menus are owned here.
 struct MainMenus {
   HMENU bar = nullptr;
-  HMENU escape_dropdown = nullptr;   // MM_Insert_Escape
-  HMENU symbol_dropdown = nullptr;   // MM_Insert_Symbol
-  HMENU editor_popup = nullptr;      // PopupMenu
-  HMENU navigation_popup = nullptr;  // NavigationPopupMenu
-  int escape_position = 0;           // positions of the drop-downs on the bar
+  HMENU escape_dropdown = nullptr;  // MM_Insert_Escape, on the bar
+  HMENU symbol_dropdown = nullptr;  // MM_Insert_Symbol, on the bar
+  UniqueMenu editor_popup;          // PopupMenu
+  UniqueMenu navigation_popup;      // NavigationPopupMenu
+  int escape_position = 0;          // positions of the drop-downs on the bar
   int symbol_position = 0;
 };
 
 MainMenus BuildMainMenus();
-HACCEL BuildAccelerators();
+UniqueAccelerators BuildAccelerators();
 
 }  // namespace tarnpad

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace tarnpad {
 
@@ -75,6 +76,17 @@ class WindowBase {
       SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
       DestroyWindow(window_);
     }
+  }
+
+  // Destroys the window without telling the object: for an object being
+  // torn down, whose members may go before the window's last messages (its
+  // children's included) would arrive.
+  void DestroyUnbound() {
+    if (window_ == nullptr) return;
+    HWND window = std::exchange(window_, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    static_cast<T*>(this)->BindHandle(nullptr);
+    DestroyWindow(window);
   }
 
   // Creates the window of window_class, bound to this object. Throws Failure
