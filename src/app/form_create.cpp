@@ -22,7 +22,7 @@ void MainForm::FormCreate() {
   SetNavigationPanelWidth(kHiddenNavigationWidth);
   state.SavedNavigationWidth = 400;
   SetToolsPanelHeight(kToolsCollapsedHeight);
-  _StatusBar->SetPanelText(4, seams_.clock->ShortDateText());
+  _StatusBar->ShowDate(seams_.clock->ShortDateText());
   SetToolsNotebookHeight(0);
   EnableMenuItem(menus.bar, kCmdFileSave, MF_BYCOMMAND | MF_GRAYED);
   SetBackupTimerEnabled(state.BackupUse);

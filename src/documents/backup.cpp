@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/document_file.h"
+#include "core/text_document.h"
 #include "core/text_helpers.h"
 #include "shell/title.h"
 
@@ -49,6 +51,18 @@ bool BackupDue(const AppState& state, bool document_empty) {
   if (state.BackupPending) return true;
   if (state.BackupEdited) return false;
   return !document_empty || !state.CurrentFileName.empty();
+}
+
+void RunBackup(AppState& state, const TextDocument& document, Clock& clock, StatusSink& status) {
+  const std::wstring short_date = clock.ShortDateText();
+  if (BackupDue(state, document.Length() == 0)) {
+    const std::wstring long_time = clock.LongTimeText();
+    SaveEditorText(document,
+                   BackupFileName(state.ProgramDir, short_date, long_time, state.CurrentFileName));
+    state.BackupPending = false;
+    status.ShowDocumentState(BackupStatusText(BackupTimePart(long_time)));
+  }
+  status.ShowDate(short_date);
 }
 
 }  // namespace tarnpad

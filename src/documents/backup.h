@@ -5,8 +5,12 @@
 #include <string_view>
 
 #include "shell/app_state.h"
+#include "shell/seams.h"
+#include "shell/status_sink.h"
 
 namespace tarnpad {
+
+class TextDocument;
 
 // The date piece of a copy's name, from the locale's short date text: a date
 // whose third character is "." (dd.mm.yyyy, dd.mm.yy) is turned round to
@@ -33,5 +37,11 @@ std::wstring BackupStatusText(std::wstring_view time_part);
 // BackupEdited on, only when the text changed since the last copy; with it
 // off, on every tick that has something to keep (text or a file name).
 bool BackupDue(const AppState& state, bool document_empty);
+
+// The backup routine of the timer's tick and of the menu command: a copy of
+// the text beside the program when one is due, then the date panel. A copy
+// that cannot be written throws; the backup flag and both panels then keep
+// what they had, and the next tick tries again.
+void RunBackup(AppState& state, const TextDocument& document, Clock& clock, StatusSink& status);
 
 }  // namespace tarnpad

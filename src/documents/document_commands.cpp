@@ -72,7 +72,7 @@ void MainForm::MM_File_CreateClick() {
   UpdateTitle(L"");  // the caption alone: the taskbar title stays
   RichEdit->Document().ClearEditorText();
   state.TextModified = false;
-  _StatusBar->SetPanelText(2, L"");
+  _StatusBar->ShowDocumentState(L"");
 }
 
 // A name that names no file is taken all the same: the text stays, and the
@@ -87,7 +87,7 @@ void MainForm::MM_File_OpenClick() {
   // Also when no such file exists: the name is taken, and Save writes there.
   TakeFileName(choice->path);
   state.BackupPending = false;
-  _StatusBar->SetPanelText(2, L"");
+  _StatusBar->ShowDocumentState(L"");
 }
 
 // Leaves the status panel, the backup flag and the caption as they are.

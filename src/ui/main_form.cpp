@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "core/failure.h"
+#include "documents/backup.h"
 #include "editor/text_view.h"
 #include "ui/taskbar_owner.h"
 #include "window/dispatch.h"
@@ -50,12 +51,6 @@ void MainForm::Compose() {
   dpi_ = WindowDpi(window_);
   fonts_ = CreateFonts();
   CreateControls();
-  _StatusBar->SetPanelText(0, L"Х");
-  _StatusBar->SetPanelText(1, L"Y");
-  _StatusBar->SetPanelText(2, L"Статус");
-  _StatusBar->SetPanelText(3, L"Нет выделения");
-  _StatusBar->SetPanelText(4, L"Дата");
-  _StatusBar->SetPanelText(5, L"Режим вставки");
   BindControlEvents();
   // A failure in any window of the program shows in the main window's box.
   SetFailureReporter([this](const std::wstring& message) { ShowFailure(message); });
@@ -171,6 +166,10 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void MainForm::Backup_TimerTimer() {
+  RunBackup(state, RichEdit->Document(), *seams_.clock, *_StatusBar);
 }
 
 void MainForm::Dispatch(const std::function<void()>& handler) {

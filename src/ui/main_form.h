@@ -9,10 +9,10 @@
 #include "shell/app_state.h"
 #include "shell/seams.h"
 #include "ui/main_menu.h"
+#include "ui/status_panels.h"
 #include "window/controls.h"
 #include "window/gdi_win.h"
 #include "window/splitter.h"
-#include "window/status_bar.h"
 #include "window/tabbed_notebook.h"
 #include "window/tool_bar.h"
 #include "window/window_base.h"
@@ -61,7 +61,7 @@ class MainForm : public WindowBase<MainForm> {
   std::unique_ptr<PageContainer> _ToolsNotebook;
   std::unique_ptr<GroupBox> PasswordsGenerator_GroupBox;
   std::unique_ptr<GroupBox> GroupBox3;
-  std::unique_ptr<StatusBar> _StatusBar;
+  std::unique_ptr<StatusPanels> _StatusBar;
   std::unique_ptr<PageContainer> _Notebook;
   Panel* Editor_Page = nullptr;
   Panel* Tune_Page = nullptr;

@@ -88,7 +88,7 @@ void MainForm::CreateControls() {
   GroupBox3 = std::make_unique<GroupBox>(strip_editor_page.Handle(), L"GroupBox3");
   strip_editor_page.Layout().Add(GroupBox3->Handle(), Dock::Client, 0);
 
-  _StatusBar = std::make_unique<StatusBar>(window_);
+  _StatusBar = std::make_unique<StatusPanels>(window_);
   layout_.Add(_StatusBar->Handle(), Dock::Bottom, kStatusBarHeight);
 
   _Notebook = std::make_unique<PageContainer>(window_);

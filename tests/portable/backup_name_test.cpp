@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/failure.h"
+#include "loaded_document.h"
+#include "scratch_folder.h"
+
 namespace tarnpad {
 namespace {
 
@@ -49,6 +53,48 @@ TEST(BackupDecision, OnlyEditedTextOrEveryTickWithSomethingToKeep) {
   EXPECT_FALSE(BackupDue(state, true));  // nothing at all to keep
   state.CurrentFileName = L"C:\\empty.txt";
   EXPECT_TRUE(BackupDue(state, true));
+}
+
+class FixedClock : public Clock {
+ public:
+  LocalDateTime Now() override { return {2026, 12, 9, 14, 5, 3}; }
+  std::wstring ShortDateText() override { return L"09.12.2026"; }
+  std::wstring LongTimeText() override { return L"14:05:03"; }
+};
+
+class RecordingStatus : public StatusSink {
+ public:
+  void ShowDocumentState(const std::wstring& text) override { state = text; }
+  void ShowDate(const std::wstring& text) override { date = text; }
+  std::wstring state = L"before", date = L"before";
+};
+
+// A due copy lands beside the program and is reported; a copy that cannot
+// be written leaves the flag and both panels as they were.
+TEST(BackupRoutine, WritesADueCopyAndReportsItOrChangesNothing) {
+  ScratchFolder folder;
+  FixedClock clock;
+  LoadedDocument document("text\r\n");
+  AppState state;
+  state.ProgramDir = folder.Path().wstring() + L"/";
+  state.CurrentFileName = L"page.php";
+  state.BackupEdited = true;
+  state.BackupPending = true;
+
+  RecordingStatus status;
+  RunBackup(state, document, clock, status);
+  EXPECT_EQ(FileBytes(folder / "2026-12-09-14-05-03 page.php"), "text\r\n");
+  EXPECT_FALSE(state.BackupPending);
+  EXPECT_EQ(status.state, L"Копия 14-05-03");
+  EXPECT_EQ(status.date, L"09.12.2026");
+
+  state.BackupPending = true;
+  state.ProgramDir = (folder / "missing").wstring() + L"/";
+  RecordingStatus failing;
+  EXPECT_THROW(RunBackup(state, document, clock, failing), Failure);
+  EXPECT_TRUE(state.BackupPending);
+  EXPECT_EQ(failing.state, L"before");
+  EXPECT_EQ(failing.date, L"before");
 }
 
 }  // namespace
