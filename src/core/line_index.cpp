@@ -55,27 +55,17 @@ std::int64_t LineIndex::LineFeeds(std::string_view text) {
   return count;
 }
 
-std::int64_t LineIndex::LinesAdded(Position start, Position end, std::string_view text) const {
-  const std::int64_t added = LineFeeds(text);
-  return start < end ? added - (LineOfPosition(end) - LineOfPosition(start)) : added;
+LineIndex::Span LineIndex::SpanOf(Position start, Position end) const {
+  const std::int64_t first = LineOfPosition(start);
+  return {first, start < end ? LineOfPosition(end) : first};
 }
 
-void LineIndex::Replaced(Position start, Position end, std::string_view text) {
-  const std::int64_t line = LineOfPosition(start);
-  Replace(line, start < end ? LineOfPosition(end) : line, start, end, text);
-}
-
-void LineIndex::ReplacedInLine(std::int64_t line, Position start, Position end,
-                               std::string_view text) {
-  Replace(line, line, start, end, text);
-}
-
-void LineIndex::Replace(std::int64_t line, std::int64_t last, Position start, Position end,
-                        std::string_view text) {
+void LineIndex::Replaced(Span span, Position start, Position end, std::string_view text) {
+  const std::int64_t line = span.first;
   MoveStepTo(line);
   if (start < end) {
     // The lines that started inside (start, end] lost the break before them.
-    starts_.Delete(line + 1, last - line);
+    starts_.Delete(line + 1, span.Breaks());
     stepLength_ -= end - start;
     MoveStepTo(line);  // the step may now lie past the last line
   }

@@ -30,24 +30,25 @@ class LineIndex {
   // The last line that starts at or before pos (pos >= 0).
   std::int64_t LineOfPosition(Position pos) const;
 
-  // Lines that replacing the bytes [start, end) by text adds: negative when
-  // it joins lines.
-  std::int64_t LinesAdded(Position start, Position end, std::string_view text) const;
+  // The lines that hold the two ends of a range of the text.
+  struct Span {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+    std::int64_t Breaks() const { return last - first; }  // inside the range
+  };
+  Span SpanOf(Position start, Position end) const;
+
   // Makes room for lines more lines, so that replacements adding no more than
   // that many in all cannot fail. The index stays as it is on failure.
   void Reserve(std::int64_t lines) { starts_.Reserve(lines); }
-  // Keeps the index in step with the text: the bytes [start, end) were
-  // replaced by text. Allocates only when Reserve made no room for it.
-  void Replaced(Position start, Position end, std::string_view text);
-  // The same, where [start, end) lies within line, which saves the lookups.
-  void ReplacedInLine(std::int64_t line, Position start, Position end, std::string_view text);
+  // Keeps the index in step with the text: the bytes [start, end), whose
+  // lines span gives as they were, were replaced by text. Allocates only when
+  // Reserve made no room for the text's breaks.
+  void Replaced(Span span, Position start, Position end, std::string_view text);
   // The line breaks in text.
   static std::int64_t LineFeeds(std::string_view text);
 
  private:
-  // The bytes [start, end), from line to last, were replaced by text.
-  void Replace(std::int64_t line, std::int64_t last, Position start, Position end,
-               std::string_view text);
   // Moves the step so that it applies to the lines after line.
   void MoveStepTo(std::int64_t line);
 

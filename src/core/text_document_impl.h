@@ -87,9 +87,9 @@ class TextDocument::Impl {
       Select({caret, caret});
       return;
     }
-    ReserveFor(start, end, text);
+    const LineIndex::Span span = ReserveFor(start, end, text);
     history_.Clear();
-    ReplaceRange(start, end, text, {caret, caret});
+    ReplaceRange(span, start, end, text, {caret, caret});
   }
 
   // Several unrecorded line changes, in ascending order of line, as one:
@@ -116,8 +116,7 @@ class TextDocument::Impl {
       const Position start = lines_.LineStart(line);
       const Position end = LineEnd(line);
       const Position caret = start + static_cast<Position>(change.text.size());
-      lines_.ReplacedInLine(line, start, end, change.text);
-      ReplaceBytes(start, end, change.text, {caret, caret});
+      ReplaceRange({line, line}, start, end, change.text, {caret, caret});
       shift += LineIndex::LineFeeds(change.text);
     }
     ReleaseNotifications();
@@ -131,11 +130,11 @@ class TextDocument::Impl {
       Select({caret, caret});
       return;
     }
-    ReserveFor(start, end, text);
+    const LineIndex::Span span = ReserveFor(start, end, text);
     std::string removed;
     AppendRange(start, end, removed);
     history_.Record({start, std::move(removed), text, selection_, {caret, caret}, typing});
-    ReplaceRange(start, end, text, {caret, caret});
+    ReplaceRange(span, start, end, text, {caret, caret});
   }
 
   void ReplaceSelection(std::string text, bool typing) {
@@ -149,18 +148,14 @@ class TextDocument::Impl {
   void Undo() {
     if (!history_.CanUndo()) return;
     const UndoStep& step = history_.NextUndo();
-    const Position end = step.position + static_cast<Position>(step.inserted.size());
-    ReserveFor(step.position, end, step.removed);
-    ReplaceRange(step.position, end, step.removed, step.before);
+    PutBack(step.position, step.inserted.size(), step.removed, step.before);
     history_.Undone();
   }
 
   void Redo() {
     if (!history_.CanRedo()) return;
     const UndoStep& step = history_.NextRedo();
-    const Position end = step.position + static_cast<Position>(step.removed.size());
-    ReserveFor(step.position, end, step.inserted);
-    ReplaceRange(step.position, end, step.inserted, step.after);
+    PutBack(step.position, step.removed.size(), step.inserted, step.after);
     history_.Redone();
   }
 
@@ -173,13 +168,21 @@ class TextDocument::Impl {
     return true;
   }
 
-  // Makes the room that ReplaceRange(start, end, text) needs, so that it
-  // cannot fail: an edit does everything that can fail (allocation) first,
-  // and a failure leaves the text, the index, the selection and the history
-  // as they were.
-  void ReserveFor(Position start, Position end, std::string_view text) {
+  // Makes the room that replacing [start, end) by text needs, so that
+  // ReplaceRange cannot fail: an edit does everything that can fail
+  // (allocation) first, and a failure leaves the text, the index, the
+  // selection and the history as they were. Returns the range's lines.
+  LineIndex::Span ReserveFor(Position start, Position end, std::string_view text) {
+    const LineIndex::Span span = lines_.SpanOf(start, end);
     bytes_.Reserve(static_cast<Position>(text.size()) - (end - start));
-    lines_.Reserve(lines_.LinesAdded(start, end, text));
+    lines_.Reserve(LineIndex::LineFeeds(text) - span.Breaks());
+    return span;
+  }
+
+  // An undo or redo step's text back in place of the length bytes at pos.
+  void PutBack(Position pos, std::size_t length, std::string_view text, Selection selection) {
+    const Position end = pos + static_cast<Position>(length);
+    ReplaceRange(ReserveFor(pos, end, text), pos, end, text, selection);
   }
 
   // Every edit of the text passes here, so the line index and the listener
@@ -187,13 +190,9 @@ class TextDocument::Impl {
   // normalised, which keeps every break in the text a CR LF pair. Does not
   // fail once ReserveFor made room; only the listener may throw, after the
   // change.
-  void ReplaceRange(Position start, Position end, std::string_view text, Selection after) {
-    lines_.Replaced(start, end, text);
-    ReplaceBytes(start, end, text, after);
-  }
-
-  // ReplaceRange once the line index has followed.
-  void ReplaceBytes(Position start, Position end, std::string_view text, Selection after) {
+  void ReplaceRange(LineIndex::Span span, Position start, Position end, std::string_view text,
+                    Selection after) {
+    lines_.Replaced(span, start, end, text);
     bytes_.Delete(start, end - start);
     bytes_.Insert(start, text.data(), static_cast<std::int64_t>(text.size()));
     selection_ = after;
