@@ -86,10 +86,7 @@ void MainForm::SetTaskbarTitle(const std::wstring& title) {
 }
 
 std::wstring MainForm::Caption() const {
-  std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-  caption.resize(static_cast<size_t>(
-      GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
-  return caption;
+  return WindowText(window_);
 }
 
 LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

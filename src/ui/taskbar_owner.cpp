@@ -14,10 +14,7 @@ TaskbarOwner::TaskbarOwner(const std::wstring& title, HICON icon) {
 }
 
 std::wstring TaskbarOwner::Title() const {
-  std::wstring title(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-  title.resize(
-      static_cast<size_t>(GetWindowTextW(window_, title.data(), static_cast<int>(title.size()))));
-  return title;
+  return WindowText(window_);
 }
 
 void TaskbarOwner::SetTitle(const std::wstring& title) {

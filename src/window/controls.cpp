@@ -41,10 +41,7 @@ void Control::SetText(const std::wstring& text) {
 }
 
 std::wstring Control::Text() const {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return WindowText(handle_);
 }
 
 void Control::SetFont(HFONT font) {

@@ -5,6 +5,7 @@
 #include "window/dpi.h"
 #include "window/gdi_win.h"
 #include "window/modal_dialog_win.h"
+#include "window/window_base.h"
 
 namespace tarnpad {
 namespace {
@@ -116,11 +117,7 @@ void InputBoxDialog::CreateContents() {
 }
 
 std::wstring InputBoxDialog::EditText() const {
-  const HWND edit = GetDlgItem(Window(), kEditId);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return WindowText(GetDlgItem(Window(), kEditId));
 }
 
 }  // namespace

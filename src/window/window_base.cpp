@@ -89,6 +89,13 @@ void Subclass(HWND window, SubclassHandler handler) {
   owned.release();  // the subclass owns it until WM_NCDESTROY
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void RegisterWindowClass(const WindowClass& window_class, WNDPROC procedure) {
   static std::set<std::wstring> registered;
   if (registered.contains(window_class.name)) return;

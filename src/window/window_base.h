@@ -40,6 +40,9 @@ bool RunGuarded(Work&& work) noexcept {
 using SubclassHandler = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 void Subclass(HWND window, SubclassHandler handler);
 
+// A window's whole text (caption, or an edit control's contents).
+std::wstring WindowText(HWND window);
+
 // A window class of the program's own.
 struct WindowClass {
   const wchar_t* name = nullptr;

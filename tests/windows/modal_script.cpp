@@ -23,13 +23,6 @@ void RegisterOwnerClass(WNDPROC procedure) {
 
 }  // namespace
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 ScriptedOwner::ScriptedOwner(std::deque<ModalStep> steps) : steps_(std::move(steps)) {
   RegisterOwnerClass(&Procedure);
   window_ = CreateWindowExW(0, kClassName, L"Owner", WS_OVERLAPPEDWINDOW, 100, 80, 700, 500,

@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "window/window_base.h"
+
 namespace tarnpad {
 
 // A step returns false to be asked again at the next idle moment (to wait
@@ -49,7 +51,5 @@ ModalStep PressKey(WORD virtual_key);          // a key press at the focused con
 ModalStep TypeText(const std::wstring& text);  // characters typed at the focused control
 ModalStep ClickCloseButton();
 ModalStep ClickChild(const std::wstring& text);  // a mouse click on the child with this text
-
-std::wstring WindowText(HWND window);
 
 }  // namespace tarnpad
