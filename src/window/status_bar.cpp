@@ -27,16 +27,23 @@ void StatusBar::UpdatePanels() {
   }
   right_edges.back() = -1;  // the last panel stretches to the right edge
   SendMessageW(handle_, SB_SETPARTS, kPanelCount, reinterpret_cast<LPARAM>(right_edges.data()));
-  for (int i = 0; i < kPanelCount; ++i) SetPanelText(i, texts_[static_cast<size_t>(i)]);
+  for (int i = 0; i < kPanelCount; ++i) ShowPanel(i);
 }
 
 void StatusBar::SetPanelText(int index, const std::wstring& text) {
   if (index < 0 || index >= kPanelCount) return;
+  // Every edit and every key writes panel 2 again; a panel that already
+  // shows the text is left alone.
+  if (texts_[static_cast<size_t>(index)] == text) return;
   texts_[static_cast<size_t>(index)] = text;
+  ShowPanel(index);
+}
+
+void StatusBar::ShowPanel(int index) {
   // A panel shows one line: line breaks and tabs inside the text (a
   // selection may hold them) are shown as spaces. A leading tab centres a
   // panel's text.
-  std::wstring shown = text;
+  std::wstring shown = texts_[static_cast<size_t>(index)];
   for (wchar_t& ch : shown) {
     if (ch == L'\r' || ch == L'\n' || ch == L'\t') ch = L' ';
   }

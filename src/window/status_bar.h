@@ -18,6 +18,7 @@ class StatusBar : public Control {
   void UpdatePanels();
 
  private:
+  void ShowPanel(int index);  // hands the kept text to the control
   std::array<std::wstring, kPanelCount> texts_;
 };
 
