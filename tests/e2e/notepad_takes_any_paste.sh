@@ -26,7 +26,7 @@ click_into "$window"
 xdotool key --delay 50 ctrl+a shift+F10 Down Down Down Down Down Down Down Return
 sleep 0.5
 
-xclip -selection clipboard -i <"$work/paste.txt"
+xclip -selection clipboard -i <"$work/paste.txt" >/dev/null 2>&1
 # The notepad fills the bottom of the window, above the status bar.
 xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 70)) click 1
 sleep 0.3
