@@ -7,6 +7,7 @@
 #include "core/failure.h"
 #include "documents/backup.h"
 #include "editor/text_view.h"
+#include "settings/settings_page.h"
 #include "ui/taskbar_owner.h"
 #include "window/dispatch.h"
 #include "window/dpi.h"

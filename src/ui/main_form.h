@@ -19,6 +19,7 @@
 
 namespace tarnpad {
 
+class SettingsPage;
 class TaskbarOwner;
 class TextView;
 
@@ -111,22 +112,6 @@ class MainForm : public WindowBase<MainForm> {
   // should stay.
   bool SettleUnsavedDocument();
 
-  // Settings page (settings/):
-  // The page's controls (settings/tune_page.h), made by CreateTunePage.
-  struct TunePage;
-  struct TunePageDeleter {
-    void operator()(TunePage* page) const;
-  };
-  std::unique_ptr<TunePage, TunePageDeleter> tune;
-  void Tune_Backup_CheckBoxClick();
-  void Tune_Backup_Edited_CheckBoxClick();
-  void Tune_Navigation_List_Wide_RadioButtonClick();
-  void Tune_Navigation_List_Compact_RadioButtonClick();
-  void Tune_Navigation_Font_Small_RadioButtonClick();
-  void Tune_Navigation_Font_Normal_RadioButtonClick();
-  void Tune_Navigation_Font_Big_RadioButtonClick();
-  void Button2Click();
-
   // Sizes of the panels whose special values carry a state: the navigation
   // panel at width 1 is hidden, the tools panel at height 25 is collapsed,
   // the tools strip at height 0 is hidden (96-dpi pixels).
@@ -170,7 +155,6 @@ class MainForm : public WindowBase<MainForm> {
 
   // Settings page (settings/).
   void N34Click();
-  void CreateTunePage();
 
   // Navigation (navigation/).
   void MM_NavigationClick();
@@ -237,6 +221,8 @@ class MainForm : public WindowBase<MainForm> {
   void CreateControls();
   void CreateEditorPage();
   void CreateToolsPanel();
+  void CreateSettingsPage();
+  void ShowEditorPage();
   Fonts CreateFonts() const;
   void ApplyFonts();
   void ApplyNavigationListFont();
@@ -249,6 +235,7 @@ class MainForm : public WindowBase<MainForm> {
   void BindControlEvents();
 
   Seams seams_;
+  std::unique_ptr<SettingsPage> settings_page_;
   std::unique_ptr<TaskbarOwner> owner_;  // holds the taskbar button
   HWND window_ = nullptr;
   UniqueAccelerators accelerators_;

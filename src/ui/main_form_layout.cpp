@@ -96,7 +96,7 @@ void MainForm::CreateControls() {
   Editor_Page = &_Notebook->AddPage(L"Editor");
   Tune_Page = &_Notebook->AddPage(L"Tune");
   CreateEditorPage();
-  CreateTunePage();
+  CreateSettingsPage();
   ApplyFonts();
 }
 

@@ -22,6 +22,10 @@ Control::~Control() {
   if (handle_ != nullptr && ControlOf(handle_) == this) RemovePropW(handle_, kControlProperty);
 }
 
+Control* Control::FromHandle(HWND window) {
+  return ControlOf(window);
+}
+
 void Control::Attach(HWND handle) {
   handle_ = handle;
   SetPropW(handle_, kControlProperty, this);

@@ -24,6 +24,8 @@ class Control {
   virtual ~Control();
 
   HWND Handle() const { return handle_; }
+  // The control object of a window, or nullptr when it has none.
+  static Control* FromHandle(HWND window);
   void SetText(const std::wstring& text);
   std::wstring Text() const;
   virtual void SetFont(HFONT font);

@@ -7,6 +7,10 @@
 
 namespace tarnpad {
 
+// How a component runs the handlers of its controls' events: through the
+// main window's Dispatch, so that a failure shows in the error box.
+using EventRunner = std::function<void(const std::function<void()>& handler)>;
+
 // Runs one event handler of the main window. Whatever it throws aborts it
 // and is shown in the stop-icon error box, titled with the taskbar title of
 // that moment; nothing escapes into the window procedure. Returns whether

@@ -96,6 +96,28 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+void SetWindowId(HWND window, int id) {
+  SetWindowLongPtrW(window, GWLP_ID, id);
+}
+
+HWND FindWindowById(HWND root, int id) {
+  struct Search {
+    int id;
+    HWND found = nullptr;
+  } search{id};
+  // EnumChildWindows walks every descendant, not only the direct children.
+  EnumChildWindows(
+      root,
+      [](HWND child, LPARAM data) {
+        auto* wanted = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) != wanted->id) return TRUE;
+        wanted->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 void RegisterWindowClass(const WindowClass& window_class, WNDPROC procedure) {
   static std::set<std::wstring> registered;
   if (registered.contains(window_class.name)) return;

@@ -43,6 +43,13 @@ void Subclass(HWND window, SubclassHandler handler);
 // A window's whole text (caption, or an edit control's contents).
 std::wstring WindowText(HWND window);
 
+// Gives a child window the identifier by which it is found in the window
+// tree, by tests and by accessibility tools alike.
+void SetWindowId(HWND window, int id);
+// The first window below root, at any depth, with that identifier; nullptr
+// when there is none.
+HWND FindWindowById(HWND root, int id);
+
 // A window class of the program's own.
 struct WindowClass {
   const wchar_t* name = nullptr;
@@ -69,6 +76,17 @@ class WindowBase {
  public:
   WindowBase(const WindowBase&) = delete;
   WindowBase& operator=(const WindowBase&) = delete;
+
+  // The object bound to a window of T's own window procedure; nullptr for
+  // any other window.
+  static T* FromHandle(HWND window) {
+    if (window == nullptr ||
+        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProc)) {
+      return nullptr;
+    }
+    auto* bound = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return bound ? static_cast<T*>(bound) : nullptr;
+  }
 
  protected:
   WindowBase() = default;

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "editor/text_view.h"
@@ -54,6 +55,15 @@ class FormFixture : public ::testing::Test {
   static std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+
+  // A control of the running window, found by its identifier in the window
+  // tree as a user's tools would find it.
+  template <typename T>
+  T& Find(int id) const {
+    T* found = dynamic_cast<T*>(Control::FromHandle(FindWindowById(form_->Handle(), id)));
+    if (found == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    return *found;
   }
 
   // Characters typed into the editor at its caret.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "form_fixture.h"
-#include "settings/tune_page.h"
+#include "settings/settings_page.h"
 
 namespace tarnpad {
 namespace {
@@ -26,7 +26,10 @@ void Click(const Control& control) {
 class TunePageTest : public FormFixture {
  protected:
   fs::path Ini() const { return program_dir_ / L"tarnpad.ini"; }
-  MainForm::TunePage& Page() { return *form_->tune; }
+  CheckBox& BackupUse() { return Find<CheckBox>(SettingsPage::kBackupUseId); }
+  CheckBox& BackupEdited() { return Find<CheckBox>(SettingsPage::kBackupEditedId); }
+  RadioButton& Radio(SettingsPage::ControlId id) { return Find<RadioButton>(id); }
+  Button& Ok() { return Find<Button>(SettingsPage::kOkId); }
 };
 
 TEST_F(TunePageTest, WithoutASettingsFileThePageShowsTheDefaultsAndWritesNothing) {
@@ -34,17 +37,17 @@ TEST_F(TunePageTest, WithoutASettingsFileThePageShowsTheDefaultsAndWritesNothing
   const LONG initial_height = ListFont(form).lfHeight;
   form.N34Click();
   EXPECT_EQ(form._Notebook->ActivePage(), L"Tune");
-  EXPECT_TRUE(Page().Tune_Navigation_List_Compact_RadioButton->Checked());
-  EXPECT_FALSE(Page().Tune_Navigation_List_Wide_RadioButton->Checked());
-  EXPECT_TRUE(Page().Tune_Navigation_Font_Normal_RadioButton->Checked());
-  EXPECT_FALSE(Page().Tune_Backup_CheckBox->Checked());
-  EXPECT_FALSE(Page().Tune_Backup_Edited_CheckBox->Checked());
+  EXPECT_TRUE(Radio(SettingsPage::kListCompactId).Checked());
+  EXPECT_FALSE(Radio(SettingsPage::kListWideId).Checked());
+  EXPECT_TRUE(Radio(SettingsPage::kFontNormalId).Checked());
+  EXPECT_FALSE(BackupUse().Checked());
+  EXPECT_FALSE(BackupEdited().Checked());
   EXPECT_FALSE(fs::exists(Ini()));
   EXPECT_FALSE(form.BackupTimerEnabled());
   EXPECT_STREQ(ListFont(form).lfFaceName, L"Small Fonts");
   EXPECT_EQ(ListFont(form).lfHeight, initial_height);
 
-  Click(*Page().Button2);
+  Click(Ok());
   EXPECT_EQ(form._Notebook->ActivePage(), L"Editor");
   EXPECT_EQ(GetFocus(), form.RichEdit->Handle());
 }
@@ -52,37 +55,37 @@ TEST_F(TunePageTest, WithoutASettingsFileThePageShowsTheDefaultsAndWritesNothing
 TEST_F(TunePageTest, CheckBoxClicksWriteTheirFlagAndTakeEffect) {
   MainForm& form = Start();
   form.N34Click();
-  Click(*Page().Tune_Backup_CheckBox);
-  EXPECT_TRUE(Page().Tune_Backup_CheckBox->Checked());
+  Click(BackupUse());
+  EXPECT_TRUE(BackupUse().Checked());
   EXPECT_EQ(ReadFile(Ini()), "[Backup]\r\nUse=1\r\n");
   EXPECT_TRUE(form.BackupTimerEnabled());
   EXPECT_FALSE(form.state.BackupUse);  // read anew when the page opens
 
-  Click(*Page().Tune_Backup_Edited_CheckBox);
+  Click(BackupEdited());
   EXPECT_TRUE(form.state.BackupEdited);
-  Click(*Page().Tune_Backup_CheckBox);
+  Click(BackupUse());
   EXPECT_EQ(ReadFile(Ini()), "[Backup]\r\nUse=0\r\nEdited=1\r\n");
   EXPECT_FALSE(form.BackupTimerEnabled());
 }
 
 TEST_F(TunePageTest, RadioButtonsWriteTheirWordOnlyWhenTheyChangeTheChoice) {
   MainForm& form = Start();
-  Click(*Page().Tune_Navigation_Font_Normal_RadioButton);  // already checked
+  Click(Radio(SettingsPage::kFontNormalId));  // already checked
   EXPECT_FALSE(fs::exists(Ini()));
 
-  Click(*Page().Tune_Navigation_List_Wide_RadioButton);
-  Click(*Page().Tune_Navigation_Font_Big_RadioButton);
-  EXPECT_FALSE(Page().Tune_Navigation_List_Compact_RadioButton->Checked());
-  EXPECT_FALSE(Page().Tune_Navigation_Font_Normal_RadioButton->Checked());
-  EXPECT_TRUE(Page().Tune_Navigation_Font_Big_RadioButton->Checked());
+  Click(Radio(SettingsPage::kListWideId));
+  Click(Radio(SettingsPage::kFontBigId));
+  EXPECT_FALSE(Radio(SettingsPage::kListCompactId).Checked());
+  EXPECT_FALSE(Radio(SettingsPage::kFontNormalId).Checked());
+  EXPECT_TRUE(Radio(SettingsPage::kFontBigId).Checked());
   EXPECT_EQ(ReadFile(Ini()), "[Navigation]\r\nList=Wide\r\nFont=Big\r\n");
   EXPECT_STREQ(ListFont(form).lfFaceName, L"Lucida Console");
   const LONG big = ListFont(form).lfHeight;
-  Click(*Page().Tune_Navigation_Font_Small_RadioButton);
+  Click(Radio(SettingsPage::kFontSmallId));
   EXPECT_GT(ListFont(form).lfHeight, big);  // heights are negative: smaller type
 
   fs::remove(Ini());
-  Click(*Page().Tune_Navigation_List_Wide_RadioButton);
+  Click(Radio(SettingsPage::kListWideId));
   EXPECT_FALSE(fs::exists(Ini()));
 }
 
@@ -97,22 +100,22 @@ TEST_F(TunePageTest, OpeningThePageShowsTheStoredValuesAndAppliesThem) {
   WriteFile(Ini(), "; kept\r\n[backup]\r\nuse = 0x1\r\n[Navigation]\r\nList=Wide\r\nFont=Big\r\n");
   const LONG height = ListFont(form).lfHeight;
   form.N34Click();
-  EXPECT_TRUE(Page().Tune_Navigation_List_Wide_RadioButton->Checked());
-  EXPECT_TRUE(Page().Tune_Backup_CheckBox->Checked());
+  EXPECT_TRUE(Radio(SettingsPage::kListWideId).Checked());
+  EXPECT_TRUE(BackupUse().Checked());
   EXPECT_TRUE(form.BackupTimerEnabled());
   EXPECT_TRUE(form.state.BackupUse);
   EXPECT_EQ(ReadFile(Ini()),
             "; kept\r\n[backup]\r\nuse =1\r\n[Navigation]\r\nList=Wide\r\nFont=Big\r\n");
   EXPECT_STREQ(ListFont(form).lfFaceName, L"Lucida Console");
   EXPECT_EQ(ListFont(form).lfHeight, height);
-  EXPECT_TRUE(Page().Tune_Navigation_Font_Normal_RadioButton->Checked());
+  EXPECT_TRUE(Radio(SettingsPage::kFontNormalId).Checked());
 
   // Another program changed the file meanwhile: "wide" is not "Wide".
-  Click(*Page().Button2);
+  Click(Ok());
   WriteFile(Ini(), "[Navigation]\r\nList=wide\r\n");
   form.N34Click();
-  EXPECT_TRUE(Page().Tune_Navigation_List_Compact_RadioButton->Checked());
-  EXPECT_FALSE(Page().Tune_Backup_CheckBox->Checked());
+  EXPECT_TRUE(Radio(SettingsPage::kListCompactId).Checked());
+  EXPECT_FALSE(BackupUse().Checked());
   EXPECT_FALSE(form.BackupTimerEnabled());
   EXPECT_STREQ(ListFont(form).lfFaceName, L"Small Fonts");
 }
@@ -127,32 +130,31 @@ TEST_F(TunePageTest, AnUnwritableSettingsFileIsReportedAndNothingTakesEffect) {
   EXPECT_EQ(surroundings_.boxes.shown[0].kind, BoxKind::Error);
   EXPECT_EQ(surroundings_.boxes.shown[0].text, L"Unable to write to " + Ini().wstring() + L".");
   EXPECT_EQ(form._Notebook->ActivePage(), L"Editor");
-  EXPECT_TRUE(Page().Tune_Backup_CheckBox->Checked());
+  EXPECT_TRUE(BackupUse().Checked());
   EXPECT_FALSE(form.BackupTimerEnabled());
 
   // A user's click: the box keeps its new state, the effect does not follow.
-  Click(*Page().Tune_Backup_Edited_CheckBox);
+  Click(BackupEdited());
   ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
-  EXPECT_TRUE(Page().Tune_Backup_Edited_CheckBox->Checked());
+  EXPECT_TRUE(BackupEdited().Checked());
   EXPECT_FALSE(form.state.BackupEdited);
   EXPECT_EQ(ReadFile(Ini()), "[Backup]\r\nUse=1\r\n");
 }
 
 TEST_F(TunePageTest, TheKeyboardVisitsTheBackupGroupThenOkThenTheNavigationGroup) {
   MainForm& form = Start();
-  HWND panel = Page().Tune_Panel->Handle();
+  HWND panel = GetParent(Ok().Handle());
   std::vector<HWND> order;
   for (HWND child = GetWindow(panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     order.push_back(child);
   }
   ASSERT_GE(order.size(), 3u);
-  EXPECT_EQ(order[0], Page().Tune_Backup_GroupBox->Handle());
-  EXPECT_EQ(order[1], Page().Button2->Handle());
-  EXPECT_EQ(order[2], Page().Tune_Navigation_GroupBox->Handle());
+  EXPECT_EQ(order[0], GetParent(BackupUse().Handle()));
+  EXPECT_EQ(order[1], Ok().Handle());
+  EXPECT_EQ(order[2], GetParent(GetParent(Radio(SettingsPage::kListWideId).Handle())));
   form.N34Click();
-  EXPECT_EQ(GetFocus(), Page().Tune_Backup_CheckBox->Handle());
-  EXPECT_EQ(GetNextDlgTabItem(form.Handle(), Page().Tune_Backup_Edited_CheckBox->Handle(), FALSE),
-            Page().Button2->Handle());
+  EXPECT_EQ(GetFocus(), BackupUse().Handle());
+  EXPECT_EQ(GetNextDlgTabItem(form.Handle(), BackupEdited().Handle(), FALSE), Ok().Handle());
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+// The settings as the main window reads them at start-up, and the settings
+// page it shows in place of the editor.
+#include "editor/text_view.h"
+#include "settings/settings.h"
+#include "settings/settings_page.h"
+#include "ui/main_form.h"
+
+namespace tarnpad {
+
+void MainForm::ReadSettings() {
+  const Settings settings = tarnpad::ReadSettings(SettingsFile(state.ProgramDir));
+  state.BackupUse = settings.BackupUse;
+  state.BackupEdited = settings.BackupEdited;
+  if (settings.FontSize) SetNavigationListFontPoints(NavigationFontPoints(*settings.FontSize));
+  SetNavigationListFontName(NavigationListFontName(settings.ListStyle));
+}
+
+void MainForm::CreateSettingsPage() {
+  SettingsPageArgs args;
+  args.page = Tune_Page;
+  args.settings_file = SettingsFile(seams_.program_dir);
+  args.run = [this](const std::function<void()>& handler) { Dispatch(handler); };
+  // The backup flag itself stays as read; the next opening of the page
+  // reads it anew. A running timer keeps its interval.
+  args.effects.backupUse = [this](bool use) {
+    if (BackupTimerEnabled() != use) SetBackupTimerEnabled(use);
+  };
+  args.effects.backupEdited = [this](bool edited_only) { state.BackupEdited = edited_only; };
+  args.effects.listStyle = [this](NavigationListStyle style) {
+    SetNavigationListFontName(NavigationListFontName(style));
+  };
+  args.effects.fontSize = [this](NavigationFontSize size) {
+    SetNavigationListFontPoints(NavigationFontPoints(size));
+  };
+  args.effects.done = [this] { ShowEditorPage(); };
+  settings_page_ = std::make_unique<SettingsPage>(args);
+}
+
+// Where showing a stored value changes a control, its effect runs and writes
+// that value again, so a settings file that cannot be written stops here and
+// the page stays hidden.
+void MainForm::N34Click() {
+  const Settings stored = tarnpad::ReadSettings(SettingsFile(state.ProgramDir));
+  state.BackupUse = stored.BackupUse;
+  state.BackupEdited = stored.BackupEdited;
+  SetNavigationListFontName(NavigationListFontName(stored.ListStyle));
+  settings_page_->ShowStored(stored);
+  _Notebook->ShowPage(L"Tune");
+  // The hidden editor must not keep the keyboard.
+  SetFocus(settings_page_->FirstControl());
+}
+
+void MainForm::ShowEditorPage() {
+  _Notebook->ShowPage(L"Editor");
+  SetFocus(RichEdit->Handle());
+}
+
+}  // namespace tarnpad
