@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Reports where the source tree leaves its intended shape: a folder that
 # includes a folder above it, a portable file that includes <windows.h>
-# (platform files *_win.cpp aside), a source file of more than 400 lines.
+# (platform files *_win.cpp aside), a source file of more than 400 lines, a
+# class that exposes a control it owns (a public member holding a window).
 # Exits 1 when it found something.
 #
 #   scripts/check_shape.sh
@@ -41,5 +42,17 @@ for file in */*.h */*.cpp; do
     echo "$file has $lines lines"
     found=1
   fi
+done
+# Members that own windows, in the public part of a class or struct.
+controls='Panel|Label|Button|GroupBox|GroupFrame|ListBox|VirtualListBox|Edit|CheckBox|RadioButton'
+controls+='|Bevel|Splitter|TabbedNotebook|PageContainer|TextView|ToolButtonBar|StatusBar|StatusPanels'
+for file in */*.h; do
+  awk -v controls="$controls" -v file="$file" '
+    /^(class|struct) [A-Za-z_]+.*\{$/ { public = ($1 == "struct") }
+    /^ (public|protected|private):/ { public = ($1 == "public:") }
+    public && $0 ~ "^  std::unique_ptr<(" controls ")> [A-Za-z_]+;" {
+      print file ": " $0 " is a public control"; bad = 1
+    }
+    END { exit bad }' "$file" || found=1
 done
 exit $found

@@ -15,6 +15,7 @@
 #include "editor/text_view.h"
 #include "timing.h"
 #include "ui/main_form.h"
+#include "window/status_bar.h"
 #include "window/windows_seams.h"
 
 using tarnpad::timing::Milliseconds;
@@ -31,15 +32,16 @@ int wmain(int argc, wchar_t** argv) {
   tarnpad::WindowsSurroundings surroundings;
   tarnpad::MainForm form(surroundings.seams(folder), L"");
   form.Show(SW_SHOWNORMAL);
-  HWND editor = form.RichEdit->Handle();
-  tarnpad::TextDocument& document = form.RichEdit->Document();
+  HWND editor = tarnpad::FindWindowById(form.Handle(), tarnpad::MainForm::kEditorId);
+  tarnpad::TextView& view = *tarnpad::TextView::FromHandle(editor);
+  tarnpad::TextDocument& document = view.Document();
 
   Report("open the document and paint", Milliseconds([&] {
-           form.LoadDocument(path.wstring());
+           form.DocumentFiles().LoadDocument(path.wstring());
            UpdateWindow(form.Handle());
          }));
   Report("Ctrl+A (select all, status bar, paint)", Milliseconds([&] {
-           form.RichEdit->SelectAllText();
+           view.SelectAllText();
            UpdateWindow(editor);
          }));
   Report("caret move keeping the huge selection", Milliseconds([&] {
@@ -50,7 +52,9 @@ int wmain(int argc, wchar_t** argv) {
            SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
            UpdateWindow(editor);
          }));
-  std::printf("status panel 3 holds %zu characters\n", form._StatusBar->PanelText(3).size());
+  HWND status_bar = tarnpad::FindWindowById(form.Handle(), tarnpad::MainForm::kStatusBarId);
+  const auto* panels = dynamic_cast<tarnpad::StatusBar*>(tarnpad::Control::FromHandle(status_bar));
+  std::printf("status panel 3 holds %zu characters\n", panels->PanelText(3).size());
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   return 0;

@@ -17,6 +17,7 @@
 #include "core/text_document.h"
 #include "editor/text_view.h"
 #include "navigation/entry_list_win.h"
+#include "navigation/navigation_panel.h"
 #include "navigation/section_scanner.h"
 #include "timing.h"
 #include "ui/main_form.h"
@@ -54,22 +55,27 @@ void PressF4(MainForm& form) {
 }
 
 void TimeToggle(MainForm& form, int marker_spacing) {
-  form.RichEdit->Document().LoadText(MarkedDocument(marker_spacing));
-  form.Navigation_ListBox->Clear();
+  tarnpad::TextDocument& document =
+      tarnpad::TextView::FromHandle(tarnpad::FindWindowById(form.Handle(), MainForm::kEditorId))
+          ->Document();
+  auto& list = *dynamic_cast<tarnpad::ListBox*>(tarnpad::Control::FromHandle(
+      tarnpad::FindWindowById(form.Handle(), tarnpad::NavigationPanel::kListId)));
+  document.LoadText(MarkedDocument(marker_spacing));
+  list.Clear();
   const std::string entries = std::to_string(kLines / marker_spacing) + " entries";
   Report("F4 first showing: scan and fill, " + entries, Milliseconds([&] { PressF4(form); }));
   Report("F4 hiding, " + entries, Milliseconds([&] { PressF4(form); }));
   Report("F4 showing again, list kept, " + entries, Milliseconds([&] { PressF4(form); }));
   Report("rescan by hand, " + entries, Milliseconds([&] {
-           form.Navigation_Tools_Recount_LabelClick();
+           form.Navigation().Recount();
            RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
          }));
   PressF4(form);
   std::vector<std::string> scanned;
   Report("  of which the full scan, " + entries,
-         Milliseconds([&] { scanned = tarnpad::ScanSections(form.RichEdit->Document()); }));
+         Milliseconds([&] { scanned = tarnpad::ScanSections(document); }));
   Report("  of which filling the list, " + entries,
-         Milliseconds([&] { tarnpad::ShowEntries(*form.Navigation_ListBox, scanned); }));
+         Milliseconds([&] { tarnpad::ShowEntries(list, scanned); }));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/text_document.h"
 #include "editor/text_view.h"
 #include "timing.h"
+#include "tools/tools_panel.h"
 #include "ui/main_form.h"
 #include "window/windows_seams.h"
 
@@ -25,7 +26,13 @@ int wmain() {
   tarnpad::WindowsSurroundings surroundings;
   tarnpad::MainForm form(surroundings.seams(std::filesystem::temp_directory_path()), L"");
   form.Show(SW_SHOWNORMAL);
-  tarnpad::TextDocument& document = form.RichEdit->Document();
+  HWND window = form.Handle();
+  tarnpad::TextDocument& document =
+      tarnpad::TextView::FromHandle(tarnpad::FindWindowById(window, tarnpad::MainForm::kEditorId))
+          ->Document();
+  const auto control = [window](int id) {
+    return tarnpad::Control::FromHandle(tarnpad::FindWindowById(window, id));
+  };
   const auto command = [&](UINT id) {
     SendMessageW(form.Handle(), WM_COMMAND, id, 0);
     UpdateWindow(form.Handle());
@@ -37,9 +44,10 @@ int wmain() {
          Milliseconds([&] { command(tarnpad::kCmdIndent2); }));
   document.SelectAll();
   Report("outdent them again", Milliseconds([&] { command(tarnpad::kCmdOutdent2); }));
-  form.Replace_From_Edit->SetText(L"klm");
-  form.Replace_To_Edit->SetText(L"KLM");
+  control(tarnpad::ToolsPanel::kReplaceFromId)->SetText(L"klm");
+  control(tarnpad::ToolsPanel::kReplaceToId)->SetText(L"KLM");
+  auto* replace_all = dynamic_cast<tarnpad::Button*>(control(tarnpad::ToolsPanel::kReplaceAllId));
   Report("replace-all with a hit on each of the 100 000 lines",
-         Milliseconds([&] { form.Replace_All_Button->onClick(); }));
+         Milliseconds([&] { replace_all->onClick(); }));
   return document.Length() > 0 ? 0 : 1;
 }

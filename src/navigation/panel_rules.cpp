@@ -22,15 +22,4 @@ int NavigationWidthAfterSplitter(int dragged_width) {
   return dragged_width < kSmallestNavigationWidth ? kDesignNavigationWidth : dragged_width;
 }
 
-int ToolsHeightOnTabChange(int height, int new_tab_index) {
-  return new_tab_index == kCollapseTabIndex ? kToolsCollapsedHeight : height;
-}
-
-int ToolsHeightOnTabClick(int height, std::wstring_view active_tab_caption) {
-  if (height == kToolsCollapsedHeight && active_tab_caption != kCollapseTabCaption) {
-    return kToolsExpandedHeight;
-  }
-  return height;
-}
-
 }  // namespace tarnpad

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -8,8 +7,8 @@ namespace tarnpad {
 
 inline constexpr const wchar_t* kAppTitle = L"Velbrin Tarnpad";
 
-// The program-wide values that the main window's handlers share. They live
-// for the whole run and are touched only on the user-interface thread.
+// The document's binding to its file, shared by New, Open, Save, the close
+// question and the backup copies. Touched only on the user-interface thread.
 struct AppState {
   // Prefix of every caption and taskbar title.
   std::wstring AppTitle = kAppTitle;
@@ -24,10 +23,6 @@ struct AppState {
   // Settings Backup/Use and Backup/Edited as last read.
   bool BackupUse = false;
   bool BackupEdited = false;
-  // Width, in 96-dpi pixels, the navigation panel gets when shown again.
-  int SavedNavigationWidth = 400;
-  // Line of the last search hit, where find-next starts.
-  std::int64_t LastFoundLine = 0;
 };
 
 }  // namespace tarnpad

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/text_document.h"
+#include "core/win1251.h"
 
 namespace tarnpad {
 namespace {
@@ -72,6 +73,12 @@ bool ReplaceThreeTimes(std::string_view line, std::string_view from, std::string
 }
 
 }  // namespace
+
+std::optional<std::string> SearchableBytes(const std::wstring& text) {
+  std::string bytes = EncodeText(text);
+  if (DecodeText(bytes) != text) return std::nullopt;
+  return bytes;
+}
 
 std::optional<std::int64_t> FindLineContaining(const TextDocument& document, std::string_view text,
                                                std::int64_t first) {

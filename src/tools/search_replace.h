@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/failure.h"
@@ -9,6 +10,11 @@
 namespace tarnpad {
 
 class TextDocument;
+
+// The text of a search field as document bytes, or nothing when one of its
+// characters has no Windows-1251 byte: such a text occurs in no line, and
+// encoding it would turn the character into a "?" that does.
+std::optional<std::string> SearchableBytes(const std::wstring& text);
 
 // Search is by line: a line matches when it holds the text as a contiguous,
 // case-sensitive substring (its line break excluded, so a hit never spans

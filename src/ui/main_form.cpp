@@ -5,12 +5,18 @@
 #include <commctrl.h>
 
 #include "core/failure.h"
-#include "documents/backup.h"
+#include "documents/document_flow.h"
 #include "editor/text_view.h"
+#include "navigation/fragments_tab.h"
+#include "navigation/navigation_panel.h"
 #include "settings/settings_page.h"
+#include "tools/tools_panel.h"
+#include "ui/status_panels.h"
 #include "ui/taskbar_owner.h"
 #include "window/dispatch.h"
 #include "window/dpi.h"
+#include "window/tabbed_notebook.h"
+#include "window/tool_bar.h"
 
 namespace tarnpad {
 namespace {
@@ -26,17 +32,16 @@ HICON ProgramIcon() {
 
 MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
     : seams_(seams), first_argument_(first_argument) {
-  owner_ = std::make_unique<TaskbarOwner>(state.AppTitle, ProgramIcon());
-  menus = BuildMainMenus();
+  owner_ = std::make_unique<TaskbarOwner>(kAppTitle, ProgramIcon());
+  menus_ = BuildMainMenus();
   accelerators_ = BuildAccelerators();
   WindowClass form_class;
   form_class.name = kFormClass;
   form_class.icon = ProgramIcon();
   form_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  CreateBound(form_class, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-              state.AppTitle.c_str(),
+  CreateBound(form_class, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kAppTitle,
               {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 827, CW_USEDEFAULT + 613},
-              owner_->Handle(), menus.bar);
+              owner_->Handle(), menus_.bar);
   owner_->SetMainWindow(window_);
   try {
     Compose();
@@ -52,7 +57,13 @@ void MainForm::Compose() {
   dpi_ = WindowDpi(window_);
   fonts_ = CreateFonts();
   CreateControls();
-  BindControlEvents();
+  DocumentsArgs documents;
+  documents.text = &RichEdit->Document();
+  documents.status = _StatusBar.get();
+  documents.window = this;
+  documents.seams = seams_;
+  documents_ = std::make_unique<Documents>(documents);
+  BindEditorEvents();
   // A failure in any window of the program shows in the main window's box.
   SetFailureReporter([this](const std::wstring& message) { ShowFailure(message); });
   Dispatch([this] { FormCreate(); });
@@ -71,6 +82,10 @@ void MainForm::Show(int show_command) {
   SetFocus(RichEdit->Handle());
 }
 
+std::wstring MainForm::ActivePage() const {
+  return _Notebook->ActivePage();
+}
+
 bool MainForm::TranslateShortcut(MSG& message) {
   if (TranslateAcceleratorW(window_, accelerators_.get(), &message)) return true;
   // The settings page is walked with Tab and the arrow keys like a dialog;
@@ -82,8 +97,16 @@ std::wstring MainForm::TaskbarTitle() const {
   return owner_->Title();
 }
 
-void MainForm::SetTaskbarTitle(const std::wstring& title) {
+void MainForm::ShowTaskbarTitle(const std::wstring& title) {
   owner_->SetTitle(title);
+}
+
+void MainForm::ShowCaption(const std::wstring& caption) {
+  SetWindowTextW(window_, caption.c_str());
+}
+
+void MainForm::EnableSave() {
+  EnableMenuItem(menus_.bar, kCmdFileSave, MF_BYCOMMAND | MF_ENABLED);
 }
 
 std::wstring MainForm::Caption() const {
@@ -166,10 +189,6 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-void MainForm::Backup_TimerTimer() {
-  RunBackup(state, RichEdit->Document(), *seams_.clock, *_StatusBar);
-}
-
 void MainForm::Dispatch(const std::function<void()>& handler) {
   RunHandler(handler, *seams_.boxes, [this] { return TaskbarTitle(); });
 }
@@ -178,138 +197,27 @@ void MainForm::ShowFailure(const std::wstring& message) {
   Dispatch([&message] { throw Failure(message); });
 }
 
-void MainForm::Relayout() {
-  RECT client;
-  GetClientRect(window_, &client);
-  layout_.Arrange(client, dpi_);
-  _StatusBar->UpdatePanels();
-}
-
-int MainForm::NavigationPanelWidth() const {
-  return Editor_Panel->Layout().Size(Navigation_Panel->Handle());
-}
-
-void MainForm::SetNavigationPanelWidth(int width) {
-  Editor_Panel->Layout().SetSize(Navigation_Panel->Handle(), width);
-  Editor_Panel->Relayout();
-}
-
-int MainForm::ToolsPanelHeight() const {
-  return Main_Panel->Layout().Size(Tools_Panel->Handle());
-}
-
-void MainForm::SetToolsPanelHeight(int height) {
-  Main_Panel->Layout().SetSize(Tools_Panel->Handle(), height);
-  Main_Panel->Relayout();
-}
-
-int MainForm::ToolsNotebookHeight() const {
+int MainForm::ToolsStripHeight() const {
   return layout_.Size(_ToolsNotebook->Handle());
 }
 
-void MainForm::SetToolsNotebookHeight(int height) {
+void MainForm::SetToolsStripHeight(int height) {
   layout_.SetSize(_ToolsNotebook->Handle(), height);
   Relayout();
 }
 
-void MainForm::OpenDropdown(HMENU dropdown, int bar_position) {
-  RECT item;
-  if (!GetMenuItemRect(window_, menus.bar, static_cast<UINT>(bar_position), &item)) return;
-  TrackPopupMenuEx(dropdown, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, item.left, item.bottom,
-                   window_, nullptr);
+void MainForm::MM_File_ExitClick() {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-void MainForm::ShowEditorContextMenu(POINT screen) {
-  TrackPopupMenuEx(menus.editor_popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                   screen.x, screen.y, window_, nullptr);
-}
-
-void MainForm::RunCommand(UINT id) {
-  using Handler = void (MainForm::*)();
-  struct CommandHandler {
-    UINT id;
-    Handler handler;
-  };
-  // Menu items, keyboard shortcuts and tool-bar buttons, by command.
-  static constexpr CommandHandler kHandlers[] = {
-      {kCmdFileCreate, &MainForm::MM_File_CreateClick},
-      {kCmdFileOpen, &MainForm::MM_File_OpenClick},
-      {kCmdFileSave, &MainForm::MM_File_SaveClick},
-      {kCmdToolSave, &MainForm::MM_File_SaveClick},  // SpeedButton2, also while the item is off
-      {kCmdFileSaveAs, &MainForm::MM_File_Save_AsClick},
-      {kCmdFileBackup, &MainForm::Backup_TimerTimer},
-      {kCmdFileExit, &MainForm::MM_File_ExitClick},
-      {kCmdNavigation, &MainForm::MM_NavigationClick},
-      {kCmdFind, &MainForm::N3Click},
-      {kCmdPasswordsShow, &MainForm::N55Click},
-      {kCmdPasswordsHide, &MainForm::N57Click},
-      {kCmdHeaderRenew, &MainForm::MM_File_DORN_RenewClick},
-      {kCmdEchoFrame, &MainForm::echobr1Click},
-      {kCmdStripComments, &MainForm::PHP1Click},
-      {kCmdHelpAbout, &MainForm::MM_Help_AboutClick},
-      {kCmdSettings, &MainForm::N34Click},
-      {kCmdHelpSite, &MainForm::MM_Help_SiteClick},
-      {kCmdHelpProductPage, &MainForm::N35Click},
-      {kCmdOpenEscapeMenu, &MainForm::OpenEscapeDropdown},
-      {kCmdOpenSymbolMenu, &MainForm::OpenSymbolDropdown},
-      {kCmdToolGuillemets, &MainForm::SpeedButton1Click},
-      {kCmdUndo, &MainForm::N44Click},
-      {kCmdCut, &MainForm::N6541Click},
-      {kCmdCopy, &MainForm::N36Click},
-      {kCmdPaste, &MainForm::N37Click},
-      {kCmdDelete, &MainForm::N38Click},
-      {kCmdComplexPassword, &MainForm::N59Click},
-      {kCmdSimplePassword, &MainForm::N60Click},
-      {kCmdCopyToNotepad, &MainForm::N50Click},
-      {kCmdOutdent2, &MainForm::N210Click},
-      {kCmdIndent2, &MainForm::N40Click},
-      {kCmdIndent4, &MainForm::N41Click},
-      {kCmdIndent6, &MainForm::N61Click},
-      {kCmdIndentTab, &MainForm::N42Click},
-      {kCmdSaveSectionList, &MainForm::N49Click},
-  };
-  const bool escape_item = id >= kCmdEscapeFirst && id < kCmdEscapeFirst + kInsertionItemCount;
-  const bool symbol_item = id >= kCmdSymbolFirst && id < kCmdSymbolFirst + kInsertionItemCount;
-  if (escape_item || symbol_item) {
-    InsertionItemClick(id);
-    return;
-  }
-  for (const CommandHandler& command : kHandlers) {
-    if (command.id == id) {
-      (this->*command.handler)();
-      return;
-    }
-  }
-}
-
-void MainForm::OpenEscapeDropdown() {
-  OpenDropdown(menus.escape_dropdown, menus.escape_position);
-}
-
-void MainForm::OpenSymbolDropdown() {
-  OpenDropdown(menus.symbol_dropdown, menus.symbol_position);
-}
-
-void MainForm::BindControlEvents() {
-  const auto bind = [this](std::function<void()>& event, void (MainForm::*handler)()) {
-    event = [this, handler] { Dispatch([this, handler] { (this->*handler)(); }); };
-  };
-  bind(Navigation_Tools_Hide_Label->onClick, &MainForm::Navigation_Tools_Hide_LabelClick);
-  bind(Navigation_Tools_Recount_Label->onClick, &MainForm::Navigation_Tools_Recount_LabelClick);
-  bind(Navigation_ListBox->onClick, &MainForm::Navigation_ListBoxClick);
-  bind(Navigation_ListBox->onDoubleClick, &MainForm::Navigation_ListBoxDblClick);
-  AttachNavigationPopupMenu();
-  bind(Splitter1->onMoved, &MainForm::Splitter1Moved);
-  bind(TabbedNotebook1->onClick, &MainForm::TabbedNotebook1Click);
-  TabbedNotebook1->onChange = [this](int index) {
-    Dispatch([this, index] { TabbedNotebook1Change(index); });
-  };
-  bind(Fragment_ListBox->onClick, &MainForm::Fragment_ListBoxClick);
-  bind(Search_Button->onClick, &MainForm::Search_ButtonClick);
-  bind(Search_More_Button->onClick, &MainForm::Search_More_ButtonClick);
-  bind(Replace_All_Button->onClick, &MainForm::Replace_All_ButtonClick);
-  bind(Button3->onClick, &MainForm::Button3Click);
-  bind(Button4->onClick, &MainForm::Button4Click);
+bool MainForm::SessionMayEnd() {
+  if (!State().TextModified) return true;
+  // The system shows the reason while the question waits for the user.
+  ShutdownBlockReasonCreate(window_, kUnsavedTextReason);
+  bool allowed = false;  // a failing question keeps the text
+  Dispatch([this, &allowed] { allowed = FormClose(); });
+  ShutdownBlockReasonDestroy(window_);
+  return allowed;
 }
 
 }  // namespace tarnpad

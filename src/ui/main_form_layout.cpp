@@ -1,5 +1,5 @@
-// The composition of the main window: which controls exist, how they nest
-// and dock, their design sizes, captions and fonts.
+// The composition of the main window: which components and controls exist,
+// how they nest and dock, their design sizes, captions and fonts.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,37 +7,29 @@
 #include <utility>
 
 #include "editor/text_view.h"
+#include "navigation/fragments_tab.h"
+#include "navigation/navigation_panel.h"
+#include "tools/tools_panel.h"
 #include "ui/main_form.h"
+#include "ui/status_panels.h"
 #include "window/dpi.h"
 #include "window/glyphs_win.h"
-#include "window/virtual_list_box.h"
+#include "window/tabbed_notebook.h"
+#include "window/tool_bar.h"
 
 namespace tarnpad {
 
 namespace {
 
 constexpr int kToolBarHeight = 35;
-constexpr int kToolsNotebookHeight = 118;
+constexpr int kToolsStripHeight = 118;
 constexpr int kStatusBarHeight = 18;
-constexpr int kSplitterThickness = 3;
-
-void AddHint(HWND tooltip, HWND control, const wchar_t* text) {
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(text);
-  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
 
 }  // namespace
 
 MainForm::Fonts MainForm::CreateFonts() const {
   Fonts fonts;
   fonts.form.reset(CreateScaledFont(L"MS Sans Serif", -11, dpi_));
-  fonts.tool_button.reset(CreateScaledFont(L"Arial", -11, dpi_));
-  fonts.memo.reset(CreateScaledFont(L"Lucida Console", -13, dpi_, false, RUSSIAN_CHARSET));
   return fonts;
 }
 
@@ -46,26 +38,8 @@ void MainForm::ChangeDpi(int dpi) {
   Fonts old = std::exchange(fonts_, CreateFonts());
   ApplyFonts();
   RichEdit->SetDpi(dpi);
-  Fragment_Memo->SetDpi(dpi);
   ToolBar->SetDpi(dpi);
   Relayout();
-}
-
-void MainForm::SetNavigationListFontName(const std::wstring& face) {
-  navigation_list_face_ = face;
-  ApplyNavigationListFont();
-}
-
-void MainForm::SetNavigationListFontPoints(int points) {
-  navigation_list_height_ = -MulDiv(points, 96, 72);
-  ApplyNavigationListFont();
-}
-
-void MainForm::ApplyNavigationListFont() {
-  UniqueFont font(CreateScaledFont(navigation_list_face_.c_str(), navigation_list_height_, dpi_,
-                                   false, RUSSIAN_CHARSET));
-  Navigation_ListBox->SetFont(font.get());
-  fonts_.list = std::move(font);
 }
 
 void MainForm::CreateControls() {
@@ -77,9 +51,27 @@ void MainForm::CreateControls() {
   ToolBar->AddSeparator(8);                                   // ToolButton1
   add_button(kCmdToolGuillemets, Glyph::PageWithGuillemets);  // SpeedButton1
   layout_.Add(ToolBar->Handle(), Dock::Top, kToolBarHeight);
+  SetWindowId(ToolBar->Handle(), kToolBarId);
 
+  CreateToolsStrip();
+
+  _StatusBar = std::make_unique<StatusPanels>(window_);
+  layout_.Add(_StatusBar->Handle(), Dock::Bottom, kStatusBarHeight);
+  SetWindowId(_StatusBar->Handle(), kStatusBarId);
+
+  _Notebook = std::make_unique<PageContainer>(window_);
+  layout_.Add(_Notebook->Handle(), Dock::Client, 0);
+  CreateEditorPage();
+  CreateSettingsPage();
+  ApplyFonts();
+}
+
+// The strip under the tool bar, hidden at height 0, shows the password
+// generators' group.
+void MainForm::CreateToolsStrip() {
   _ToolsNotebook = std::make_unique<PageContainer>(window_);
-  layout_.Add(_ToolsNotebook->Handle(), Dock::Top, kToolsNotebookHeight);
+  layout_.Add(_ToolsNotebook->Handle(), Dock::Top, kToolsStripHeight);
+  SetWindowId(_ToolsNotebook->Handle(), kToolsStripId);
   Panel& passwords_page = _ToolsNotebook->AddPage(L"PasswordsGenerator");
   PasswordsGenerator_GroupBox =
       std::make_unique<GroupBox>(passwords_page.Handle(), L"  Генератор паролей  ");
@@ -87,19 +79,10 @@ void MainForm::CreateControls() {
   Panel& strip_editor_page = _ToolsNotebook->AddPage(L"Editor");
   GroupBox3 = std::make_unique<GroupBox>(strip_editor_page.Handle(), L"GroupBox3");
   strip_editor_page.Layout().Add(GroupBox3->Handle(), Dock::Client, 0);
-
-  _StatusBar = std::make_unique<StatusPanels>(window_);
-  layout_.Add(_StatusBar->Handle(), Dock::Bottom, kStatusBarHeight);
-
-  _Notebook = std::make_unique<PageContainer>(window_);
-  layout_.Add(_Notebook->Handle(), Dock::Client, 0);
-  Editor_Page = &_Notebook->AddPage(L"Editor");
-  Tune_Page = &_Notebook->AddPage(L"Tune");
-  CreateEditorPage();
-  CreateSettingsPage();
-  ApplyFonts();
 }
 
+// The form's font goes to every control first; the components then give
+// their own fonts to the controls that have one.
 void MainForm::ApplyFonts() {
   EnumChildWindows(
       window_,
@@ -108,119 +91,69 @@ void MainForm::ApplyFonts() {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(fonts_.form.get()));
-  Memo1->SetFont(fonts_.memo.get());
-  Button3->SetFont(fonts_.tool_button.get());
-  Button4->SetFont(fonts_.tool_button.get());
-  ApplyNavigationListFont();
-  Navigation_ListBox->SetItemHeight(Scale(11, dpi_));
-  Fragment_ListBox->SetItemHeight(Scale(13, dpi_));
-  TabbedNotebook1->SetTabFont(fonts_.form.get());
+  navigation_->SetDpi(dpi_);
+  tools_->SetDpi(dpi_);
+  fragments_->SetDpi(dpi_);
   Relayout();
 }
 
+// Editor_Page: the navigation panel and its splitter at the left; the editor
+// over the tools panel and its splitter.
 void MainForm::CreateEditorPage() {
-  Editor_Panel = std::make_unique<Panel>(Editor_Page->Handle());
-  Editor_Page->Layout().Add(Editor_Panel->Handle(), Dock::Client, 0);
-
-  Navigation_Panel = std::make_unique<Panel>(Editor_Panel->Handle());
-  Editor_Panel->Layout().Add(Navigation_Panel->Handle(), Dock::Left, 200);
-  Navigation_Tools_Panel = std::make_unique<Panel>(Navigation_Panel->Handle());
-  Navigation_Panel->Layout().Add(Navigation_Tools_Panel->Handle(), Dock::Top, 22);
-  HWND tools_row = Navigation_Tools_Panel->Handle();
-  Navigation_Tools_Hide_Label = std::make_unique<Label>(tools_row, L"Спрятать");
-  Navigation_Tools_Recount_Label = std::make_unique<Label>(tools_row, L"Обновить");
-  Navigation_Tools_RecountHint_Label = std::make_unique<Label>(tools_row, L"Нажимайте сами!");
-  Navigation_Tools_Hide_Label->cursor = LoadCursorW(nullptr, IDC_HAND);
-  Navigation_Tools_Recount_Label->cursor = LoadCursorW(nullptr, IDC_HAND);
-  Navigation_Tools_RecountHint_Label->cursor = LoadCursorW(nullptr, IDC_HELP);
-  Navigation_Tools_RecountHint_Label->text_color = RGB(255, 0, 0);
-  Navigation_Tools_Panel->Layout().AddFixed(Navigation_Tools_Hide_Label->Handle(), 8, 4, 50, 13);
-  Navigation_Tools_Panel->Layout().AddFixed(Navigation_Tools_Recount_Label->Handle(), 64, 4, 50,
-                                            13);
-  Navigation_Tools_Panel->Layout().AddFixed(Navigation_Tools_RecountHint_Label->Handle(), 120, 4,
-                                            90, 13);
-  Navigation_ListBox = std::make_unique<VirtualListBox>(Navigation_Panel->Handle(), false);
-  Navigation_Panel->Layout().Add(Navigation_ListBox->Handle(), Dock::Client, 0);
-
-  Splitter1 = std::make_unique<Splitter>(*Editor_Panel, Navigation_Panel->Handle(), 1);
-  Editor_Panel->Layout().Add(Splitter1->Handle(), Dock::Left, kSplitterThickness);
+  Panel& page = _Notebook->AddPage(L"Editor");
+  Editor_Panel = std::make_unique<Panel>(page.Handle());
+  page.Layout().Add(Editor_Panel->Handle(), Dock::Client, 0);
+  const EventRunner run = [this](const std::function<void()>& handler) { Dispatch(handler); };
 
   Main_Panel = std::make_unique<Panel>(Editor_Panel->Handle());
-  Editor_Panel->Layout().Add(Main_Panel->Handle(), Dock::Client, 0);
-  CreateToolsPanel();
-  Splitter2 = std::make_unique<Splitter>(*Main_Panel, Tools_Panel->Handle(), 25, true);
-  Main_Panel->Layout().Add(Splitter2->Handle(), Dock::Bottom, kSplitterThickness);
-
   TextViewArgs editor_args;
   editor_args.parent = Main_Panel->Handle();
   RichEdit = std::make_unique<TextView>(editor_args);
-  Main_Panel->Layout().Add(RichEdit->Handle(), Dock::Client, 0);
-  RichEdit->onSelectionChanged = [this] { Dispatch([this] { RichEditSelectionChange(); }); };
-  RichEdit->onKeyPress = [this](wchar_t key) { Dispatch([this, key] { RichEditKeyPress(key); }); };
-  RichEdit->onTextEdited = [this] { Dispatch([this] { MarkTextEdited(); }); };
-  RichEdit->onKeyUp = [this](UINT key) { Dispatch([this, key] { RichEditKeyUp(key); }); };
-  RichEdit->onKeyDown = [this](UINT key) { Dispatch([this, key] { RichEditKeyDown(key); }); };
-  RichEdit->onContextMenu = [this](POINT screen, bool) { ShowEditorContextMenu(screen); };
+  SetWindowId(RichEdit->Handle(), kEditorId);
 
-  HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, Scale(400, dpi_));
-  AddHint(tooltip, Navigation_Tools_RecountHint_Label->Handle(),
-          L"Файл слишком большой, поэтому для обновления списка разделов нажимайте кнопку "
-          L"\"Обновить\". Автоматическое обновление может привести к значительным торможениям в "
-          L"работе.");
-  AddHint(tooltip, Button3->Handle(), L"Очистка блокнота");
+  NavigationPanelArgs navigation;
+  navigation.container = Editor_Panel.get();
+  navigation.editor = RichEdit.get();
+  navigation.file_dialogs = seams_.file_dialogs;
+  navigation.run = run;
+  navigation.showContextMenu = [this](POINT screen) {
+    ShowPopupMenu(menus_.navigation_popup.get(), screen);
+  };
+  navigation_ = std::make_unique<NavigationPanel>(navigation);
+  Editor_Panel->Layout().Add(Main_Panel->Handle(), Dock::Client, 0);
+
+  ToolsPanelArgs tools;
+  tools.container = Main_Panel.get();
+  tools.editor = RichEdit.get();
+  tools.run = run;
+  // Every click on the tab row also takes a fresh snapshot of the fragments
+  // of the navigation list.
+  tools.tabRowClicked = [this] { fragments_->ShowFragmentsOf(navigation_->Entries()); };
+  tools_ = std::make_unique<ToolsPanel>(tools);
+  Main_Panel->Layout().Add(RichEdit->Handle(), Dock::Client, 0);
+
+  FragmentsTabArgs fragments;
+  fragments.page = &tools_->FragmentsPage();
+  fragments.editor = RichEdit.get();
+  fragments.run = run;
+  fragments_ = std::make_unique<FragmentsTab>(fragments);
 }
 
-void MainForm::CreateToolsPanel() {
-  Tools_Panel = std::make_unique<Panel>(Main_Panel->Handle());
-  Main_Panel->Layout().Add(Tools_Panel->Handle(), Dock::Bottom, 120);
-  TabbedNotebook1 = std::make_unique<TabbedNotebook>(
-      Tools_Panel->Handle(),
-      std::vector<std::wstring>{L"Выдержка", L"Блокнот", L"Поиск", L"Замена", L"Свернуть"});
-  Tools_Panel->Layout().Add(TabbedNotebook1->Handle(), Dock::Client, 0);
+void MainForm::BindEditorEvents() {
+  RichEdit->onSelectionChanged = [this] { Dispatch([this] { RichEditSelectionChange(); }); };
+  RichEdit->onKeyPress = [this](wchar_t key) { Dispatch([this, key] { RichEditKeyPress(key); }); };
+  RichEdit->onTextEdited = [this] { Dispatch([this] { documents_->MarkTextEdited(); }); };
+  RichEdit->onKeyUp = [this](UINT key) { Dispatch([this, key] { RichEditKeyUp(key); }); };
+  RichEdit->onContextMenu = [this](POINT screen, bool) {
+    ShowPopupMenu(menus_.editor_popup.get(), screen);
+  };
+}
 
-  Panel& fragments = TabbedNotebook1->Page(0);
-  Fragment_ListBox = std::make_unique<ListBox>(fragments.Handle());
-  fragments.Layout().Add(Fragment_ListBox->Handle(), Dock::Left, 281);
-  Splitter3 = std::make_unique<Splitter>(fragments, Fragment_ListBox->Handle(), 1);
-  fragments.Layout().Add(Splitter3->Handle(), Dock::Left, kSplitterThickness);
-  TextViewArgs memo_args;
-  memo_args.parent = fragments.Handle();
-  memo_args.readOnly = true;
-  Fragment_Memo = std::make_unique<TextView>(memo_args);
-  fragments.Layout().Add(Fragment_Memo->Handle(), Dock::Client, 0);
-
-  Panel& notepad = TabbedNotebook1->Page(1);
-  Memo1 = std::make_unique<Edit>(notepad.Handle(), true, false);
-  notepad.Layout().Add(Memo1->Handle(), Dock::Client, 0);
-
-  Panel& search = TabbedNotebook1->Page(2);
-  Search_Edit = std::make_unique<Edit>(search.Handle(), false);
-  Search_Button = std::make_unique<Button>(search.Handle(), L"Искать");
-  Search_More_Button = std::make_unique<Button>(search.Handle(), L"Искать дальше");
-  search.Layout().AddFixed(Search_Edit->Handle(), 0, 0, 425, 21);
-  search.Layout().AddFixed(Search_Button->Handle(), 240, 24, 75, 25);
-  search.Layout().AddFixed(Search_More_Button->Handle(), 320, 24, 105, 25);
-
-  Panel& replace = TabbedNotebook1->Page(3);
-  Replace_From_Edit = std::make_unique<Edit>(replace.Handle(), false);
-  Replace_To_Edit = std::make_unique<Edit>(replace.Handle(), false);
-  Replace_All_Button = std::make_unique<Button>(replace.Handle(), L"Заменить все");
-  replace.Layout().AddFixed(Replace_From_Edit->Handle(), 0, 0, 425, 21);
-  replace.Layout().AddFixed(Replace_To_Edit->Handle(), 0, 24, 425, 21);
-  replace.Layout().AddFixed(Replace_All_Button->Handle(), 328, 56, 97, 25);
-
-  // The two buttons stand on the tab row, above the notebook.
-  Button3 = std::make_unique<Button>(Tools_Panel->Handle(), L"Очистить", false);
-  Button4 = std::make_unique<Button>(Tools_Panel->Handle(), L"Выделить", false);
-  Tools_Panel->Layout().AddFixed(Button3->Handle(), 307, 2, 62, 17);
-  Tools_Panel->Layout().AddFixed(Button4->Handle(), 371, 2, 62, 17);
-  for (Button* button : {Button3.get(), Button4.get()}) {
-    SetWindowPos(button->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+void MainForm::Relayout() {
+  RECT client;
+  GetClientRect(window_, &client);
+  layout_.Arrange(client, dpi_);
+  _StatusBar->UpdatePanels();
 }
 
 }  // namespace tarnpad

@@ -1,23 +1,24 @@
 // The settings as the main window reads them at start-up, and the settings
 // page it shows in place of the editor.
 #include "editor/text_view.h"
+#include "navigation/navigation_panel.h"
 #include "settings/settings.h"
 #include "settings/settings_page.h"
 #include "ui/main_form.h"
+#include "window/tabbed_notebook.h"
 
 namespace tarnpad {
 
 void MainForm::ReadSettings() {
-  const Settings settings = tarnpad::ReadSettings(SettingsFile(state.ProgramDir));
-  state.BackupUse = settings.BackupUse;
-  state.BackupEdited = settings.BackupEdited;
-  if (settings.FontSize) SetNavigationListFontPoints(NavigationFontPoints(*settings.FontSize));
-  SetNavigationListFontName(NavigationListFontName(settings.ListStyle));
+  const Settings settings = tarnpad::ReadSettings(SettingsFile(State().ProgramDir));
+  documents_->TakeBackupSettings(settings.BackupUse, settings.BackupEdited);
+  if (settings.FontSize) navigation_->SetListFontPoints(NavigationFontPoints(*settings.FontSize));
+  navigation_->SetListFontName(NavigationListFontName(settings.ListStyle));
 }
 
 void MainForm::CreateSettingsPage() {
   SettingsPageArgs args;
-  args.page = Tune_Page;
+  args.page = &_Notebook->AddPage(L"Tune");
   args.settings_file = SettingsFile(seams_.program_dir);
   args.run = [this](const std::function<void()>& handler) { Dispatch(handler); };
   // The backup flag itself stays as read; the next opening of the page
@@ -25,12 +26,14 @@ void MainForm::CreateSettingsPage() {
   args.effects.backupUse = [this](bool use) {
     if (BackupTimerEnabled() != use) SetBackupTimerEnabled(use);
   };
-  args.effects.backupEdited = [this](bool edited_only) { state.BackupEdited = edited_only; };
+  args.effects.backupEdited = [this](bool edited_only) {
+    documents_->SetBackupEditedOnly(edited_only);
+  };
   args.effects.listStyle = [this](NavigationListStyle style) {
-    SetNavigationListFontName(NavigationListFontName(style));
+    navigation_->SetListFontName(NavigationListFontName(style));
   };
   args.effects.fontSize = [this](NavigationFontSize size) {
-    SetNavigationListFontPoints(NavigationFontPoints(size));
+    navigation_->SetListFontPoints(NavigationFontPoints(size));
   };
   args.effects.done = [this] { ShowEditorPage(); };
   settings_page_ = std::make_unique<SettingsPage>(args);
@@ -40,10 +43,9 @@ void MainForm::CreateSettingsPage() {
 // that value again, so a settings file that cannot be written stops here and
 // the page stays hidden.
 void MainForm::N34Click() {
-  const Settings stored = tarnpad::ReadSettings(SettingsFile(state.ProgramDir));
-  state.BackupUse = stored.BackupUse;
-  state.BackupEdited = stored.BackupEdited;
-  SetNavigationListFontName(NavigationListFontName(stored.ListStyle));
+  const Settings stored = tarnpad::ReadSettings(SettingsFile(State().ProgramDir));
+  documents_->TakeBackupSettings(stored.BackupUse, stored.BackupEdited);
+  navigation_->SetListFontName(NavigationListFontName(stored.ListStyle));
   settings_page_->ShowStored(stored);
   _Notebook->ShowPage(L"Tune");
   // The hidden editor must not keep the keyboard.

@@ -104,6 +104,25 @@ HWND CreateChild(const wchar_t* window_class, HWND parent, DWORD style, const wc
                          parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+UniqueWindow CreateHintWindow(HWND owner, int max_width, int dpi) {
+  UniqueWindow tooltip(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr));
+  SendMessageW(tooltip.get(), TTM_SETMAXTIPWIDTH, 0, Scale(max_width, dpi));
+  return tooltip;
+}
+
+void AddHint(HWND tooltip, HWND control, const wchar_t* text) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text);
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 Panel::Panel(HWND parent, const wchar_t* name) {
   WindowClass window_class;
   window_class.name = kPanelClass;

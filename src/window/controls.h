@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "window/dock_layout.h"
+#include "window/owned_handles.h"
 #include "window/window_base.h"
 
 namespace tarnpad {
@@ -54,6 +55,13 @@ class Control {
 // Creates a child window of a system class with the standard control style.
 HWND CreateChild(const wchar_t* window_class, HWND parent, DWORD style, const wchar_t* text = L"",
                  DWORD ex_style = 0);
+
+// A tooltip window that shows hints for controls of owner's windows, lines
+// broken at max_width (96-dpi pixels).
+UniqueWindow CreateHintWindow(HWND owner, int max_width, int dpi);
+// The hint shown while the mouse rests on control; text must outlive the
+// tooltip.
+void AddHint(HWND tooltip, HWND control, const wchar_t* text);
 
 // A plain container that lays out its children by docking and reflects their
 // notifications.

@@ -25,7 +25,7 @@ bool Splitter::Vertical() const {
   return dock == Dock::Left || dock == Dock::Right;
 }
 
-int Splitter::SizeAt(POINT cursor) const {
+int Splitter::ReachAt(POINT cursor) const {
   RECT target;
   GetWindowRect(target_, &target);
   MapWindowPoints(nullptr, container_.Handle(), reinterpret_cast<POINT*>(&target), 2);
@@ -46,6 +46,11 @@ int Splitter::SizeAt(POINT cursor) const {
     default:
       break;
   }
+  return physical;
+}
+
+int Splitter::SizeAt(POINT cursor) const {
+  const int physical = ReachAt(cursor) - grab_offset_;
   RECT client;
   GetClientRect(container_.Handle(), &client);
   const int available = Vertical() ? client.right : client.bottom;
@@ -59,11 +64,20 @@ LRESULT Splitter::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(nullptr, Vertical() ? IDC_SIZEWE : IDC_SIZENS));
       return TRUE;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
       dragging_ = true;
       size_at_press_ = container_.Layout().Size(target_);
+      // Where in the bar it was grabbed stays under the cursor: a press
+      // without a move changes nothing.
+      POINT cursor{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      MapWindowPoints(handle_, container_.Handle(), &cursor, 1);
+      RECT target;
+      GetWindowRect(target_, &target);
+      const int shown = Vertical() ? target.right - target.left : target.bottom - target.top;
+      grab_offset_ = ReachAt(cursor) - shown;
       SetCapture(handle_);
       return 0;
+    }
     case WM_MOUSEMOVE:
       if (dragging_) {
         POINT cursor{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};

@@ -8,11 +8,9 @@
 namespace tarnpad {
 
 TabbedNotebook::TabbedNotebook(HWND parent, const std::vector<std::wstring>& captions)
-    : captions_(captions) {
-  frame_ = std::make_unique<Panel>(parent);
-  handle_ = frame_->Handle();
+    : Panel(parent), captions_(captions) {
   tabs_ = CreateChild(WC_TABCONTROLW, handle_, WS_CLIPSIBLINGS);
-  frame_->Layout().Add(tabs_, Dock::Client, 0);
+  Layout().Add(tabs_, Dock::Client, 0);
   for (size_t i = 0; i < captions_.size(); ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -26,7 +24,7 @@ TabbedNotebook::TabbedNotebook(HWND parent, const std::vector<std::wstring>& cap
   Subclass(tabs_, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return HandleTabMessage(window, message, wparam, lparam);
   });
-  frame_->onResized = [this] { PlacePages(); };
+  onResized = [this] { PlacePages(); };
 }
 
 void TabbedNotebook::PlacePages() {

@@ -14,7 +14,7 @@ namespace tarnpad {
 // onClick runs after any mouse click on the tab row, the active tab
 // included, once the switch it caused is done. The tab row never takes the
 // keyboard focus.
-class TabbedNotebook : public Control {
+class TabbedNotebook : public Panel {
  public:
   TabbedNotebook(HWND parent, const std::vector<std::wstring>& captions);
 
@@ -34,7 +34,6 @@ class TabbedNotebook : public Control {
   LRESULT HandleTabMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void PlacePages();
 
-  std::unique_ptr<Panel> frame_;
   HWND tabs_ = nullptr;
   std::vector<std::wstring> captions_;
   std::vector<std::unique_ptr<Panel>> pages_;

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/about_form.h"
 #include "core/failure.h"
 #include "modal_script.h"
 #include "scripted_seams.h"
 #include "shell/web_links.h"
+#include "ui/about_form.h"
 #include "window/dpi.h"
 
 namespace tarnpad {

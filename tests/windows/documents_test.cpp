@@ -19,7 +19,7 @@ std::ptrdiff_t FileCount(const fs::path& folder) {
 
 class DocumentsTest : public FormFixture {
  protected:
-  std::string Text() const { return form_->RichEdit->Document().Text(); }
+  std::string Text() const { return Editor().Document().Text(); }
   const ScriptedBoxes::Shown& LastBox() const { return surroundings_.boxes.shown.back(); }
   bool LastBoxStartsWith(const std::wstring& prefix) const {
     return LastBox().text.rfind(prefix, 0) == 0;
@@ -29,8 +29,8 @@ class DocumentsTest : public FormFixture {
   }
   // The edit flag, the backup flag and the status panel that shows them.
   std::wstring Flags() const {
-    return std::wstring(form_->state.TextModified ? L"modified" : L"saved") +
-           (form_->state.BackupPending ? L" +copy:" : L" -copy:") + Panel(2);
+    return std::wstring(form_->State().TextModified ? L"modified" : L"saved") +
+           (form_->State().BackupPending ? L" +copy:" : L" -copy:") + Panel(2);
   }
   // The caption names the whole path, the taskbar a short name.
   std::wstring Titles() const { return form_->Caption() + L" | " + form_->TaskbarTitle(); }
@@ -43,7 +43,8 @@ TEST_F(DocumentsTest, OpenLoadsTheChosenFileOrKeepsTheTextForANewNameAndRemember
   const fs::path first = WriteFile(folder_ / L"velbrin.dorn.pages.a.php", "first");
   const fs::path second = WriteFile(folder_ / L"b.txt", "second");
   MainForm& form = Start(first);
-  form.state.BackupPending = true;
+  Type(L"x");  // a copy is due even once the text is saved
+  form.MM_File_SaveClick();
   WillChoose(second, 3);
   form.MM_File_OpenClick();
   EXPECT_EQ(Request(0).title, L"Открытие файла");
@@ -53,7 +54,7 @@ TEST_F(DocumentsTest, OpenLoadsTheChosenFileOrKeepsTheTextForANewNameAndRemember
   EXPECT_EQ(Request(0).filter_index, 1);
   EXPECT_TRUE(Request(0).proposed_name.empty());
   EXPECT_EQ(Text(), "second");
-  EXPECT_EQ(form.state.CurrentFileName, second);
+  EXPECT_EQ(form.State().CurrentFileName, second);
   EXPECT_EQ(Flags(), L"saved -copy:");
   EXPECT_EQ(Titles(), Titles(second, L"b.txt"));
 
@@ -71,7 +72,7 @@ TEST_F(DocumentsTest, OpenLoadsTheChosenFileOrKeepsTheTextForANewNameAndRemember
   form.MM_File_OpenClick();
   EXPECT_EQ(Text(), "xsecond");
   EXPECT_EQ(Titles(), Titles(second, L"b.txt"));
-  EXPECT_EQ(form.state.CurrentFileName, typed);
+  EXPECT_EQ(form.State().CurrentFileName, typed);
   EXPECT_EQ(Flags(), L"saved -copy:");
   EXPECT_TRUE(SaveEnabled());
   form.MM_File_SaveClick();
@@ -83,11 +84,12 @@ TEST_F(DocumentsTest, NewAndOpenAskAboutModifiedTextOnlyAndFollowTheAnswer) {
   const fs::path file = WriteFile(folder_ / L"a.txt", "abc");
   const fs::path other = WriteFile(folder_ / L"b.txt", "other");
   MainForm& form = Start(file);
-  form.state.BackupPending = true;
+  Type(L"x");  // a copy is due even once the text is saved
+  form.MM_File_SaveClick();
   form.MM_File_CreateClick();  // unmodified: empties the name and the caption only
   EXPECT_TRUE(surroundings_.boxes.shown.empty());
   EXPECT_EQ(Text(), "");
-  EXPECT_TRUE(form.state.CurrentFileName.empty());
+  EXPECT_TRUE(form.State().CurrentFileName.empty());
   EXPECT_EQ(Titles(), L"Velbrin Tarnpad | Velbrin Tarnpad - a.txt");
   EXPECT_EQ(Flags(), L"saved +copy:");
   EXPECT_TRUE(SaveEnabled());
@@ -101,8 +103,8 @@ TEST_F(DocumentsTest, NewAndOpenAskAboutModifiedTextOnlyAndFollowTheAnswer) {
   form.MM_File_OpenClick();
   form.MM_File_CreateClick();
   EXPECT_EQ(surroundings_.file_dialogs.requests.size(), 1u);
-  EXPECT_EQ(Text(), "1abc");
-  EXPECT_TRUE(form.state.TextModified);
+  EXPECT_EQ(Text(), "1xabc");
+  EXPECT_TRUE(form.State().TextModified);
   ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
   EXPECT_EQ(LastBox().kind, BoxKind::Plain);
   EXPECT_EQ(LastBox().title, L"Velbrin Tarnpad - a.txt");
@@ -112,21 +114,21 @@ TEST_F(DocumentsTest, NewAndOpenAskAboutModifiedTextOnlyAndFollowTheAnswer) {
   surroundings_.boxes.answers = {BoxAnswer::Yes};
   WillChoose(other);
   form.MM_File_OpenClick();
-  EXPECT_EQ(ReadFile(file), "1abc");
+  EXPECT_EQ(ReadFile(file), "1xabc");
   EXPECT_EQ(Text(), "other");
   Type(L"2");
   surroundings_.boxes.answers = {BoxAnswer::No};
   form.MM_File_CreateClick();
   EXPECT_EQ(ReadFile(other), "other");
   EXPECT_EQ(Text(), "");
-  EXPECT_TRUE(form.state.CurrentFileName.empty());
+  EXPECT_TRUE(form.State().CurrentFileName.empty());
 
   // Untitled: Yes goes through Save As, and a cancelled dialog keeps the text.
   Type(L"3");
   surroundings_.boxes.answers = {BoxAnswer::Yes};
   form.MM_File_CreateClick();
   EXPECT_EQ(Text(), "3");
-  EXPECT_TRUE(form.state.TextModified);
+  EXPECT_TRUE(form.State().TextModified);
   surroundings_.boxes.answers = {BoxAnswer::Yes};
   WillChoose(folder_ / L"c.txt");
   form.MM_File_CreateClick();
@@ -165,7 +167,6 @@ TEST_F(DocumentsTest, SaveKeepsPanelAndBackupFlagAndClosingAsksOnlyAboutUnsavedT
 TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndAsksBeforeReplacingAnotherFileButNotItsOwn) {
   MainForm& form = Start();
   Type(L"ab");
-  form.state.BackupPending = false;
   const fs::path target = folder_ / L"velbrin.dorn.modules.no-extension";
   WillChoose(target, 2);
   form.MM_File_Save_AsClick();
@@ -175,8 +176,8 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndAsksBeforeReplacingAnotherFileBut
   EXPECT_TRUE(Request(0).default_extension.empty());
   EXPECT_FALSE(Request(0).ask_before_overwrite);
   EXPECT_EQ(ReadFile(target), "ab");
-  EXPECT_EQ(form.state.CurrentFileName, target);
-  EXPECT_EQ(Flags(), L"saved -copy:Изменён");
+  EXPECT_EQ(form.State().CurrentFileName, target);
+  EXPECT_EQ(Flags(), L"saved +copy:Изменён");
   EXPECT_EQ(Titles(), Titles(target, L"v.d.m.no-extension"));
   EXPECT_FALSE(SaveEnabled());
 
@@ -203,7 +204,7 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndAsksBeforeReplacingAnotherFileBut
   EXPECT_NE(LastBox().text.find(other.wstring()), std::wstring::npos);
   EXPECT_EQ(Request(3).proposed_name, other);
   EXPECT_EQ(ReadFile(other), "abc+");
-  EXPECT_EQ(form.state.CurrentFileName, other);
+  EXPECT_EQ(form.State().CurrentFileName, other);
 }
 
 TEST_F(DocumentsTest, FailedSavesAndOpensShowTheErrorAndLeaveTheDocumentAsItWas) {
@@ -216,7 +217,7 @@ TEST_F(DocumentsTest, FailedSavesAndOpensShowTheErrorAndLeaveTheDocumentAsItWas)
   EXPECT_EQ(LastBox().kind, BoxKind::Error);
   EXPECT_TRUE(LastBoxStartsWith(L"Cannot create file \"" + file.wstring() + L"\". "));
   EXPECT_EQ(ReadFile(file), "old");
-  EXPECT_TRUE(form.state.TextModified);
+  EXPECT_TRUE(form.State().TextModified);
 
   const fs::path nowhere = folder_ / L"missing" / L"a.txt";
   WillChoose(nowhere);
@@ -224,12 +225,12 @@ TEST_F(DocumentsTest, FailedSavesAndOpensShowTheErrorAndLeaveTheDocumentAsItWas)
   ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
   EXPECT_TRUE(LastBoxStartsWith(L"Cannot create file"));
   EXPECT_FALSE(fs::exists(nowhere));
-  EXPECT_EQ(form.state.CurrentFileName, file);
+  EXPECT_EQ(form.State().CurrentFileName, file);
   EXPECT_EQ(Titles(), Titles(file, L"locked.txt"));
-  EXPECT_TRUE(form.state.TextModified);
+  EXPECT_TRUE(form.State().TextModified);
 
   // A file that cannot be read is reported and opening stops there.
-  form.state.TextModified = false;
+  surroundings_.boxes.answers = {BoxAnswer::No};  // the text is not to be saved
   const fs::path held = WriteFile(folder_ / L"held.txt", "other");
   HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -237,18 +238,18 @@ TEST_F(DocumentsTest, FailedSavesAndOpensShowTheErrorAndLeaveTheDocumentAsItWas)
   WillChoose(held);
   form.Dispatch([&] { form.MM_File_OpenClick(); });
   CloseHandle(holder);
-  ASSERT_EQ(surroundings_.boxes.shown.size(), 3u);
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 4u);
   EXPECT_TRUE(LastBoxStartsWith(L"Cannot open file \"" + held.wstring() + L"\". "));
   EXPECT_EQ(Text(), "xold");
-  EXPECT_EQ(form.state.CurrentFileName, file);
+  EXPECT_EQ(form.State().CurrentFileName, file);
   EXPECT_EQ(Titles(), Titles(file, L"locked.txt"));
-  EXPECT_TRUE(form.state.BackupPending);
+  EXPECT_TRUE(form.State().BackupPending);
 }
 
 TEST_F(DocumentsTest, ABackupIsWrittenWhenDueAndTheDateIsRefreshedEveryTime) {
   const fs::path file = WriteFile(folder_ / L"index.php", "abc");
   MainForm& form = Start(file);
-  form.state.BackupEdited = true;
+  form.DocumentFiles().SetBackupEditedOnly(true);
   surroundings_.clock.short_date = L"07.12.2026";
   surroundings_.clock.long_time = L"9:05:03";
   form.Backup_TimerTimer();  // nothing typed yet
@@ -269,7 +270,7 @@ TEST_F(DocumentsTest, ABackupIsWrittenWhenDueAndTheDateIsRefreshedEveryTime) {
 
   // With "only edited text" off every tick keeps a copy (a locale's "/" does
   // not lead into folders), except of an untitled, empty document.
-  form.state.BackupEdited = false;
+  form.DocumentFiles().SetBackupEditedOnly(false);
   form.Backup_TimerTimer();
   EXPECT_EQ(ReadFile(program_dir_ / L"12-8-2026-10-00-00 PM index.php"), "xabc");
   surroundings_.boxes.answers = {BoxAnswer::No};
@@ -299,11 +300,11 @@ TEST_F(DocumentsTest, ATimerTickWhileTheCloseQuestionIsOpenWritesTheCopy) {
   Seams seams = surroundings_.seams(program_dir_ / L"");
   seams.boxes = &boxes;
   MainForm form(seams, L"");
-  SendMessageW(form.RichEdit->Handle(), WM_CHAR, L'x', 0);
+  SendMessageW(FindWindowById(form.Handle(), MainForm::kEditorId), WM_CHAR, L'x', 0);
   bool copied_while_open = false;
   owner.Add([&](HWND) { return PostMessageW(form.Handle(), WM_TIMER, 1, 0) != 0; });
   owner.Add([&](HWND dialog) {
-    copied_while_open = !form.state.BackupPending;
+    copied_while_open = !form.State().BackupPending;
     return ClickCloseButton()(dialog);
   });
   EXPECT_FALSE(form.FormClose());
@@ -317,15 +318,14 @@ TEST_F(DocumentsTest, AHeaderRefreshThatChangesTheTextIsAnEdit) {
   const fs::path file = WriteFile(folder_ / L"a.php", "<?php\r\n" + marker + "\r\n?>");
   MainForm& form = Start(file);
   form.MM_File_DORN_RenewClick();
-  const std::string line = form.RichEdit->Document().EditorLine(1);
+  const std::string line = Editor().Document().EditorLine(1);
   EXPECT_EQ(line.substr(0, 70), marker + std::string(26, ' ') + "2026-12-08");
   EXPECT_EQ(line.size(), 120u);
   EXPECT_EQ(Flags(), L"modified +copy:Изменён");
 
   form.MM_File_SaveClick();
-  form.state.BackupPending = false;
   form.MM_File_DORN_RenewClick();  // the same values again: no change
-  EXPECT_EQ(Flags(), L"saved -copy:Изменён");
+  EXPECT_EQ(Flags(), L"saved +copy:Изменён");
 }
 
 }  // namespace

@@ -15,8 +15,16 @@
 #include <string>
 
 #include "editor/text_view.h"
+#include "navigation/fragments_tab.h"
+#include "navigation/navigation_panel.h"
 #include "scripted_seams.h"
+#include "settings/settings_page.h"
+#include "tools/tools_panel.h"
 #include "ui/main_form.h"
+#include "window/controls.h"
+#include "window/status_bar.h"
+#include "window/tabbed_notebook.h"
+#include "window/tool_bar.h"
 
 namespace tarnpad {
 
@@ -66,16 +74,29 @@ class FormFixture : public ::testing::Test {
     return *found;
   }
 
+  // One of the program's own text views (the editor, the fragment excerpt).
+  TextView& View(int id) const {
+    TextView* found = TextView::FromHandle(FindWindowById(form_->Handle(), id));
+    if (found == nullptr) throw std::runtime_error("no text view " + std::to_string(id));
+    return *found;
+  }
+  TextView& Editor() const { return View(MainForm::kEditorId); }
+  ListBox& NavigationList() const { return Find<ListBox>(NavigationPanel::kListId); }
+  Edit& Notepad() const { return Find<Edit>(ToolsPanel::kNotepadId); }
+  TabbedNotebook& ToolTabs() const { return Find<TabbedNotebook>(ToolsPanel::kTabsId); }
+
   // Characters typed into the editor at its caret.
   void Type(const std::wstring& text) {
-    for (wchar_t c : text) SendMessageW(form_->RichEdit->Handle(), WM_CHAR, c, 0);
+    for (wchar_t c : text) SendMessageW(Editor().Handle(), WM_CHAR, c, 0);
   }
 
   bool SaveEnabled() const {
-    return (GetMenuState(form_->menus.bar, kCmdFileSave, MF_BYCOMMAND) & MF_GRAYED) == 0;
+    return (GetMenuState(GetMenu(form_->Handle()), kCmdFileSave, MF_BYCOMMAND) & MF_GRAYED) == 0;
   }
 
-  std::wstring Panel(int index) const { return form_->_StatusBar->PanelText(index); }
+  std::wstring Panel(int index) const {
+    return Find<StatusBar>(MainForm::kStatusBarId).PanelText(index);
+  }
 
   // The dialog's next answer: this path, or a cancel.
   void WillChoose(const std::filesystem::path& path, int filter_index = 1) {

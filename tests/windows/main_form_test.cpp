@@ -13,50 +13,19 @@
 
 #include "core/failure.h"
 #include "core/text_document.h"
-#include "editor/text_view.h"
-#include "scripted_seams.h"
-#include "ui/main_form.h"
+#include "form_fixture.h"
 
 namespace tarnpad {
 namespace {
 
 namespace fs = std::filesystem;
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public FormFixture {
  protected:
-  void SetUp() override {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    folder_ =
-        fs::temp_directory_path() / ("tarnpad-main-form-" + std::to_string(GetCurrentProcessId()));
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    form_.reset();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-
-  MainForm& Start(const std::wstring& argument = L"") {
-    form_ = std::make_unique<MainForm>(surroundings_.seams(folder_), argument);
-    return *form_;
-  }
-
+  MainForm& Start(const std::wstring& argument = L"") { return FormFixture::Start(argument); }
   fs::path WriteFile(const std::wstring& name, const std::string& bytes) {
-    const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return FormFixture::WriteFile(folder_ / name, bytes);
   }
-
-  bool SaveEnabled() {
-    return (GetMenuState(form_->menus.bar, kCmdFileSave, MF_BYCOMMAND) & MF_GRAYED) == 0;
-  }
-
-  std::wstring Panel(int index) { return form_->_StatusBar->PanelText(index); }
-
-  ScriptedSurroundings surroundings_;
-  fs::path folder_;
-  std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(MainFormTest, StartsUntitledWithPanelsCollapsed) {
@@ -64,12 +33,12 @@ TEST_F(MainFormTest, StartsUntitledWithPanelsCollapsed) {
     MainForm& form = Start(argument);
     EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad");
     EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad");
-    EXPECT_EQ(form.RichEdit->Document().Length(), 0);
+    EXPECT_EQ(Editor().Document().Length(), 0);
     EXPECT_FALSE(SaveEnabled());
-    EXPECT_EQ(form.NavigationPanelWidth(), 1);
-    EXPECT_EQ(form.ToolsPanelHeight(), 25);
-    EXPECT_EQ(form.ToolsNotebookHeight(), 0);
-    EXPECT_EQ(form.state.SavedNavigationWidth, 400);
+    EXPECT_EQ(form.Navigation().Width(), 1);
+    EXPECT_EQ(form.Tools().Height(), 25);
+    EXPECT_EQ(form.ToolsStripHeight(), 0);
+    EXPECT_EQ(form.Navigation().SavedWidth(), 400);
     EXPECT_FALSE(form.BackupTimerEnabled());
     EXPECT_EQ(Panel(2), L"Статус");
     EXPECT_EQ(Panel(4), L"08.12.2026");
@@ -83,15 +52,15 @@ TEST_F(MainFormTest, StartsWithTheDocumentNamedOnTheCommandLine) {
   MainForm& form = Start(path.wstring());
   EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + path.wstring());
   EXPECT_EQ(form.TaskbarTitle(), L"Velbrin Tarnpad - v.d.p.index.php");
-  EXPECT_EQ(form.RichEdit->Document().Text(), "<?php\r\necho 1;\r\n");
-  EXPECT_EQ(form.state.CurrentFileName, path);
+  EXPECT_EQ(Editor().Document().Text(), "<?php\r\necho 1;\r\n");
+  EXPECT_EQ(form.State().CurrentFileName, path);
   EXPECT_TRUE(SaveEnabled());
-  EXPECT_FALSE(form.state.TextModified);
+  EXPECT_FALSE(form.State().TextModified);
 }
 
 TEST_F(MainFormTest, PanelsFollowTheCaretAndTheLaterEndOfASelection) {
-  MainForm& form = Start();
-  TextDocument& document = form.RichEdit->Document();
+  Start();
+  TextDocument& document = Editor().Document();
   document.LoadText("abc\r\ndef\r\n");
   EXPECT_EQ(Panel(0), L"x=0:3");
   EXPECT_EQ(Panel(1), L"y=0:2");
@@ -113,8 +82,8 @@ TEST_F(MainFormTest, PanelsFollowTheCaretAndTheLaterEndOfASelection) {
 }
 
 TEST_F(MainFormTest, AHugeSelectionShowsItsExactCountAndTheStartOfItsText) {
-  MainForm& form = Start();
-  TextDocument& document = form.RichEdit->Document();
+  Start();
+  TextDocument& document = Editor().Document();
   document.LoadText(std::string(200000, 'a') + "\r\n" + std::string(5000, 'b'));
   document.SelectAll();
   const std::wstring panel = Panel(3);
@@ -127,35 +96,36 @@ TEST_F(MainFormTest, AHugeSelectionShowsItsExactCountAndTheStartOfItsText) {
 
 TEST_F(MainFormTest, EveryEditAndEveryCharacterKeyMarksTheTextModified) {
   MainForm& form = Start();
-  HWND editor = form.RichEdit->Handle();
+  HWND editor = Editor().Handle();
   // Keys that change nothing mark nothing.
   SendMessageW(editor, WM_KEYDOWN, VK_DELETE, 0);
   SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
-  EXPECT_FALSE(form.state.TextModified);
+  EXPECT_FALSE(form.State().TextModified);
   EXPECT_EQ(Panel(2), L"Статус");
 
   SendMessageW(editor, WM_CHAR, 3, 0);  // Ctrl+C delivers a control character
-  EXPECT_TRUE(form.state.TextModified);
-  EXPECT_TRUE(form.state.BackupPending);
+  EXPECT_TRUE(form.State().TextModified);
+  EXPECT_TRUE(form.State().BackupPending);
   EXPECT_EQ(Panel(2), L"Изменён");
-  EXPECT_EQ(form.RichEdit->Document().Length(), 0);
+  EXPECT_EQ(Editor().Document().Length(), 0);
 
   SendMessageW(editor, WM_CHAR, L'я', 0);
-  EXPECT_EQ(form.RichEdit->Document().Text(), "\xFF");
+  EXPECT_EQ(Editor().Document().Text(), "\xFF");
 
   // Delete delivers no character, yet it changes the text. Loading is no edit.
-  form.RichEdit->Document().LoadText("keep me");
-  form.state.TextModified = false;
-  form.state.BackupPending = false;
+  surroundings_.boxes.answers = {BoxAnswer::No};
+  form.MM_File_CreateClick();
+  ASSERT_FALSE(form.State().TextModified);
+  Editor().Document().LoadText("keep me");
   SendMessageW(editor, WM_KEYDOWN, VK_DELETE, 0);
-  EXPECT_EQ(form.RichEdit->Document().Text(), "eep me");
-  EXPECT_TRUE(form.state.TextModified);
-  EXPECT_TRUE(form.state.BackupPending);
+  EXPECT_EQ(Editor().Document().Text(), "eep me");
+  EXPECT_TRUE(form.State().TextModified);
+  EXPECT_TRUE(form.State().BackupPending);
 }
 
 TEST_F(MainFormTest, KeyReleaseShowsTheInsertKeyState) {
-  MainForm& form = Start();
-  HWND editor = form.RichEdit->Handle();
+  Start();
+  HWND editor = Editor().Handle();
   surroundings_.shell.insert_key = true;
   SendMessageW(editor, WM_KEYUP, 'A', 0);
   EXPECT_EQ(Panel(5), L"Вставка");
@@ -178,13 +148,15 @@ TEST_F(MainFormTest, AFailingHandlerIsShownInTheErrorBoxTitledWithTheTaskbarTitl
 
 TEST_F(MainFormTest, MenusCarryTheirFixedStates) {
   MainForm& form = Start();
-  EXPECT_NE(GetMenuState(form.menus.bar, kCmdIrreversibleWarning, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  EXPECT_NE(GetMenuState(GetMenu(form.Handle()), kCmdIrreversibleWarning, MF_BYCOMMAND) & MF_GRAYED,
+            0u);
   // The escape drop-down breaks into columns before its sixth and eleventh items.
   for (int position : {5, 10}) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof(item);
     item.fMask = MIIM_FTYPE;
-    GetMenuItemInfoW(form.menus.escape_dropdown, static_cast<UINT>(position), TRUE, &item);
+    HMENU escape_dropdown = GetSubMenu(GetMenu(form.Handle()), BuildMainMenus().escape_position);
+    GetMenuItemInfoW(escape_dropdown, static_cast<UINT>(position), TRUE, &item);
     EXPECT_NE(item.fType & MFT_MENUBARBREAK, 0u) << position;
   }
 }
@@ -193,24 +165,24 @@ TEST_F(MainFormTest, MenusCarryTheirFixedStates) {
 // bar's pictures and every control's font follow; the text stays.
 TEST_F(MainFormTest, ADpiChangeRemakesFontsAndPicturesForTheNewScreen) {
   MainForm& form = Start();
-  form.RichEdit->Document().LoadText("kept");
-  const int line_height = form.RichEdit->LineHeight();
-  const int image_size = form.ToolBar->ImageSize();
+  Editor().Document().LoadText("kept");
+  const int line_height = Editor().LineHeight();
+  const int image_size = Find<ToolButtonBar>(MainForm::kToolBarId).ImageSize();
   const auto font_height = [](HWND control) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
                &font);
     return std::abs(font.lfHeight);
   };
-  const LONG memo_height = font_height(form.Memo1->Handle());
+  const LONG memo_height = font_height(Notepad().Handle());
 
   RECT suggested{0, 0, 1200, 900};
   SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_GT(form.RichEdit->LineHeight(), line_height * 3 / 2);
-  EXPECT_GT(form.ToolBar->ImageSize(), image_size);
-  EXPECT_GT(font_height(form.Memo1->Handle()), memo_height * 3 / 2);
-  EXPECT_EQ(form.RichEdit->Document().Text(), "kept");
+  EXPECT_GT(Editor().LineHeight(), line_height * 3 / 2);
+  EXPECT_GT(Find<ToolButtonBar>(MainForm::kToolBarId).ImageSize(), image_size);
+  EXPECT_GT(font_height(Notepad().Handle()), memo_height * 3 / 2);
+  EXPECT_EQ(Editor().Document().Text(), "kept");
 }
 
 }  // namespace

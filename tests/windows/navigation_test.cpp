@@ -28,10 +28,10 @@ bool HasVisibleStyle(const Control& control) {
 
 class NavigationTest : public FormFixture {
  protected:
-  TextDocument& Document() { return form_->RichEdit->Document(); }
+  TextDocument& Document() { return Editor().Document(); }
   // Menu commands arrive at the window as the menu bar and the shortcuts send them.
   void Command(UINT id) { SendMessageW(form_->Handle(), WM_COMMAND, id, 0); }
-  std::vector<std::string> NavigationEntries() { return ListedEntries(*form_->Navigation_ListBox); }
+  std::vector<std::string> NavigationEntries() { return ListedEntries(NavigationList()); }
 
   // A real mouse click (or double click) on item index of a list.
   static void ClickItem(const ListBox& list, int index, bool twice = false) {
@@ -48,7 +48,7 @@ class NavigationTest : public FormFixture {
 
   // A real mouse click on the tab with this index.
   void ClickTab(int index) {
-    HWND tabs = FindWindowExW(form_->TabbedNotebook1->Handle(), nullptr, WC_TABCONTROLW, nullptr);
+    HWND tabs = FindWindowExW(ToolTabs().Handle(), nullptr, WC_TABCONTROLW, nullptr);
     RECT tab;
     SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
     const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
@@ -58,7 +58,7 @@ class NavigationTest : public FormFixture {
 
   // Drags Splitter1 by dx physical pixels (0: a click that moves nothing).
   void DragSplitter(int dx) {
-    HWND bar = form_->Splitter1->Handle();
+    HWND bar = Find<Splitter>(NavigationPanel::kSplitterId).Handle();
     SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 10));
     if (dx != 0) SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(1 + dx, 10));
     SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(1 + dx, 10));
@@ -72,33 +72,33 @@ TEST_F(NavigationTest, TheToggleRescansOnEveryShowingAndKeepsTheWidth) {
                                  {7, "== label Intro =="},
                                  {12, "/* label \xCC\xE5\xED\xFE */"},
                                  {20, "$menu_begin"}}));
-  EXPECT_TRUE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));  // until the first toggle
+  EXPECT_TRUE(HasVisibleStyle(Find<Label>(NavigationPanel::kHintId)));  // until the first toggle
   Command(kCmdNavigation);
-  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+  EXPECT_EQ(form.Navigation().Width(), 400);
   EXPECT_EQ(NavigationEntries(),
             (std::vector<std::string>{"0      \xD0\xE0\xE7\xE4\xE5\xEB",
                                       "7      Intro ==", "7      label Intro",
                                       "12     \xCC\xE5\xED\xFE ", "20     menu"}));
-  EXPECT_FALSE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+  EXPECT_FALSE(HasVisibleStyle(Find<Label>(NavigationPanel::kHintId)));
 
   // Editing leaves the list alone; hiding and showing again rebuilds it.
   Document().LoadText(Lines(5, {{3, "== News =="}}));
   EXPECT_EQ(NavigationEntries().size(), 5u);
-  form.SetNavigationPanelWidth(250);
-  form.Splitter1Moved();
+  form.Navigation().SetWidth(249);
+  DragSplitter(1);
   Command(kCmdNavigation);
-  EXPECT_EQ(form.NavigationPanelWidth(), 1);
-  EXPECT_EQ(form.state.SavedNavigationWidth, 250);
+  EXPECT_EQ(form.Navigation().Width(), 1);
+  EXPECT_EQ(form.Navigation().SavedWidth(), 250);
   EXPECT_EQ(NavigationEntries().size(), 5u);
   Command(kCmdNavigation);
-  EXPECT_EQ(form.NavigationPanelWidth(), 250);
+  EXPECT_EQ(form.Navigation().Width(), 250);
   EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"3      News"});
 
   // "Спрятать" hides like the toggle; a second hide keeps the saved width.
-  form.Navigation_Tools_Hide_LabelClick();
-  form.Navigation_Tools_Hide_LabelClick();
-  EXPECT_EQ(form.NavigationPanelWidth(), 1);
-  EXPECT_EQ(form.state.SavedNavigationWidth, 250);
+  form.Navigation().Hide();
+  form.Navigation().Hide();
+  EXPECT_EQ(form.Navigation().Width(), 1);
+  EXPECT_EQ(form.Navigation().SavedWidth(), 250);
 }
 
 TEST_F(NavigationTest, LargeDocumentsKeepANonEmptyListAndShowTheHint) {
@@ -109,26 +109,26 @@ TEST_F(NavigationTest, LargeDocumentsKeepANonEmptyListAndShowTheHint) {
   Command(kCmdNavigation);
   Command(kCmdNavigation);
   EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"6      B"});
-  EXPECT_FALSE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+  EXPECT_FALSE(HasVisibleStyle(Find<Label>(NavigationPanel::kHintId)));
 
   Document().LoadText(Lines(8200, {{7, "== C =="}}));
   Command(kCmdNavigation);  // hiding also sets the hint
-  EXPECT_TRUE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+  EXPECT_TRUE(HasVisibleStyle(Find<Label>(NavigationPanel::kHintId)));
   Command(kCmdNavigation);
   EXPECT_EQ(NavigationEntries(), std::vector<std::string>{"6      B"});
-  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+  EXPECT_EQ(form.Navigation().Width(), 400);
 
   // "Обновить" lists label lines alone, without the comment-tail cut, and
   // leaves the width and the hint as they are.
   Document().LoadText(Lines(8200, {{1, "== label C =="}, {2, "/* label Menu */"}}));
-  form.Navigation_Tools_Recount_LabelClick();
+  form.Navigation().Recount();
   EXPECT_EQ(NavigationEntries(), (std::vector<std::string>{"1      C ==", "2      Menu */"}));
-  EXPECT_EQ(form.NavigationPanelWidth(), 400);
-  EXPECT_TRUE(HasVisibleStyle(*form.Navigation_Tools_RecountHint_Label));
+  EXPECT_EQ(form.Navigation().Width(), 400);
+  EXPECT_TRUE(HasVisibleStyle(Find<Label>(NavigationPanel::kHintId)));
 
   // A large document with an empty list is scanned at the showing.
   Document().LoadText(Lines(9000));
-  form.Navigation_Tools_Recount_LabelClick();
+  form.Navigation().Recount();
   Command(kCmdNavigation);
   Document().LoadText(Lines(9000, {{8500, "== D =="}}));
   Command(kCmdNavigation);
@@ -142,35 +142,37 @@ TEST_F(NavigationTest, AClickScrollsTheSectionToTheTopAndADoubleClickAlsoHides) 
   const Position caret = Document().LineStart(5) + 1;
   Document().SetSelection(anchor, caret);
   Command(kCmdNavigation);
-  ClickItem(*form.Navigation_ListBox, 1);
-  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 500);
+  ClickItem(NavigationList(), 1);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 500);
   EXPECT_EQ(Document().Anchor(), anchor);
   EXPECT_EQ(Document().Caret(), caret);
-  ClickItem(*form.Navigation_ListBox, 0);
-  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 0);
-  EXPECT_EQ(form.NavigationPanelWidth(), 400);
+  ClickItem(NavigationList(), 0);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 0);
+  EXPECT_EQ(form.Navigation().Width(), 400);
 
-  ClickItem(*form.Navigation_ListBox, 1, true);
-  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 500);
-  EXPECT_EQ(form.NavigationPanelWidth(), 1);
-  EXPECT_EQ(form.state.SavedNavigationWidth, 400);
+  ClickItem(NavigationList(), 1, true);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 500);
+  EXPECT_EQ(form.Navigation().Width(), 1);
+  EXPECT_EQ(form.Navigation().SavedWidth(), 400);
 
   // With nothing selected a double click only hides.
   Command(kCmdNavigation);
-  form.Navigation_ListBox->SetSelectedIndex(-1);
-  form.RichEdit->ScrollLineToTop(100);
-  form.Navigation_ListBoxDblClick();
-  EXPECT_EQ(form.RichEdit->FirstVisibleLine(), 100);
-  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  NavigationList().SetSelectedIndex(-1);
+  Editor().ScrollLineToTop(100);
+  HWND list = NavigationList().Handle();
+  SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(NavigationPanel::kListId, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(list));
+  EXPECT_EQ(Editor().FirstVisibleLine(), 100);
+  EXPECT_EQ(form.Navigation().Width(), 1);
 }
 
 // The items of the navigation list take the height of the font the settings
 // choose, so a large font is not cut off and a small one leaves no gaps.
 TEST_F(NavigationTest, TheListItemsTakeTheHeightOfTheChosenFont) {
   MainForm& form = Start();
-  HWND list = form.Navigation_ListBox->Handle();
+  HWND list = NavigationList().Handle();
   for (int points : {20, 8}) {
-    form.SetNavigationListFontPoints(points);
+    form.Navigation().SetListFontPoints(points);
     HDC dc = GetDC(list);
     HGDIOBJ old_font =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
@@ -188,77 +190,77 @@ TEST_F(NavigationTest, TheSplitterGivesTooNarrowAPanelTheDesignWidth) {
   // A click on the bar of the hidden panel changes nothing; a drag shows the
   // panel without a scan, at 200 when it would be narrower than 40.
   DragSplitter(0);
-  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  EXPECT_EQ(form.Navigation().Width(), 1);
   DragSplitter(30);
-  EXPECT_EQ(form.NavigationPanelWidth(), 200);
-  EXPECT_EQ(form.state.SavedNavigationWidth, 200);
-  EXPECT_EQ(form.Navigation_ListBox->Count(), 0);
+  EXPECT_EQ(form.Navigation().Width(), 200);
+  EXPECT_EQ(form.Navigation().SavedWidth(), 200);
+  EXPECT_EQ(NavigationList().Count(), 0);
   Command(kCmdNavigation);
-  EXPECT_EQ(form.NavigationPanelWidth(), 1);
+  EXPECT_EQ(form.Navigation().Width(), 1);
 
-  form.SetNavigationPanelWidth(40);
-  form.Splitter1Moved();
-  EXPECT_EQ(form.NavigationPanelWidth(), 40);
-  EXPECT_EQ(form.state.SavedNavigationWidth, 40);
+  form.Navigation().SetWidth(39);
+  DragSplitter(1);
+  EXPECT_EQ(form.Navigation().Width(), 40);
+  EXPECT_EQ(form.Navigation().SavedWidth(), 40);
   Command(kCmdNavigation);
   Command(kCmdNavigation);
-  EXPECT_EQ(form.NavigationPanelWidth(), 40);
+  EXPECT_EQ(form.Navigation().Width(), 40);
 }
 
 TEST_F(NavigationTest, TabsCollapseAndExpandTheToolsPanel) {
   MainForm& form = Start();
-  ASSERT_EQ(form.ToolsPanelHeight(), 25);
+  ASSERT_EQ(form.Tools().Height(), 25);
   ClickTab(0);
-  EXPECT_EQ(form.ToolsPanelHeight(), 120);
+  EXPECT_EQ(form.Tools().Height(), 120);
   ClickTab(4);
-  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  EXPECT_EQ(form.Tools().Height(), 25);
   ClickTab(4);  // the active tab: a click on "Свернуть" never expands
-  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  EXPECT_EQ(form.Tools().Height(), 25);
   ClickTab(2);
-  EXPECT_EQ(form.TabbedNotebook1->ActiveIndex(), 2);
-  EXPECT_EQ(form.ToolsPanelHeight(), 120);
+  EXPECT_EQ(ToolTabs().ActiveIndex(), 2);
+  EXPECT_EQ(form.Tools().Height(), 120);
 
   // A height of the user's own is kept by clicks and lost to "Свернуть".
-  form.SetToolsPanelHeight(200);
+  form.Tools().SetHeight(200);
   ClickTab(1);
-  EXPECT_EQ(form.ToolsPanelHeight(), 200);
-  form.TabbedNotebook1->SelectIndex(4);
-  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  EXPECT_EQ(form.Tools().Height(), 200);
+  ToolTabs().SelectIndex(4);
+  EXPECT_EQ(form.Tools().Height(), 25);
   // A switch without a click runs only the change rule.
-  form.TabbedNotebook1->SelectByCaption(L"Блокнот");
-  EXPECT_EQ(form.ToolsPanelHeight(), 25);
+  ToolTabs().SelectByCaption(L"Блокнот");
+  EXPECT_EQ(form.Tools().Height(), 25);
 }
 
 TEST_F(NavigationTest, FragmentsAreTakenAtTabClicksAndShowTheirExcerpt) {
-  MainForm& form = Start();
+  Start();
   Document().LoadText(Lines(400, {{3, "// label # News"},
                                   {5, "123456789####################"},
                                   {9, "== #Intro =="},
                                   {390, "== # Tail =="}}));
   ClickTab(0);  // the navigation list was never built
-  EXPECT_EQ(form.Fragment_ListBox->Count(), 0);
+  EXPECT_EQ(Find<ListBox>(FragmentsTab::kListId).Count(), 0);
 
   Command(kCmdNavigation);
   ClickTab(0);
-  ASSERT_EQ(ListedEntries(*form.Fragment_ListBox),
+  ASSERT_EQ(ListedEntries(Find<ListBox>(FragmentsTab::kListId)),
             (std::vector<std::string>{"3      # News", "390    # Tail"}));
 
-  form.Fragment_Memo->ScrollLineToTop(2);
-  ClickItem(*form.Fragment_ListBox, 0);
-  EXPECT_EQ(form.Fragment_Memo->Document().Text(),
+  View(FragmentsTab::kExcerptId).ScrollLineToTop(2);
+  ClickItem(Find<ListBox>(FragmentsTab::kListId), 0);
+  EXPECT_EQ(View(FragmentsTab::kExcerptId).Document().Text(),
             "// label # News\r\nx\r\n123456789####################\r\n\r\n");
-  EXPECT_EQ(form.Fragment_Memo->FirstVisibleLine(), 0);
+  EXPECT_EQ(View(FragmentsTab::kExcerptId).FirstVisibleLine(), 0);
 
   // Near the end the excerpt is filled up with empty lines to 301.
-  ClickItem(*form.Fragment_ListBox, 1);
+  ClickItem(Find<ListBox>(FragmentsTab::kListId), 1);
   std::string empty_lines;
   for (int i = 0; i < 291; ++i) empty_lines += "\r\n";
-  EXPECT_EQ(form.Fragment_Memo->Document().Text(),
+  EXPECT_EQ(View(FragmentsTab::kExcerptId).Document().Text(),
             "== # Tail ==\r\n" + Lines(9) + empty_lines + "\r\n");
 }
 
 TEST_F(NavigationTest, TheExportWritesTheListWithTheCsvChoiceOnly) {
-  MainForm& form = Start();
+  Start();
   // "Новости" in Windows-1251.
   Document().LoadText(Lines(50, {{0, "== Intro =="},
                                  {12, "== label \xCD\xEE\xE2\xEE\xF1\xF2\xE8 =="},
@@ -287,7 +289,7 @@ TEST_F(NavigationTest, TheExportWritesTheListWithTheCsvChoiceOnly) {
   EXPECT_FALSE(fs::exists(folder_ / L"other.csv"));
 
   // An empty list replaces the file with an empty one.
-  form.Navigation_ListBox->Clear();
+  NavigationList().Clear();
   dialogs.results.push_back(FileDialogResult{csv, 1});
   Command(kCmdSaveSectionList);
   EXPECT_EQ(dialogs.requests[3].filter_index, 2);

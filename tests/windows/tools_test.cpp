@@ -35,17 +35,16 @@ class ToolsTest : public FormFixture {
     form_ = std::make_unique<MainForm>(seams, L"");
   }
 
-  TextDocument& Doc() { return form_->RichEdit->Document(); }
+  TextDocument& Doc() { return Editor().Document(); }
+  // A fresh untitled document with this text, not modified.
   void Load(const std::string& text) {
+    if (form_->State().TextModified) boxes_.answers.push_back(BoxAnswer::No);
+    form_->MM_File_CreateClick();
+    boxes_.shown.clear();
     Doc().LoadText(text);
-    form_->state.TextModified = false;
-    form_->state.BackupPending = false;
   }
   void Command(UINT id) { SendMessageW(form_->Handle(), WM_COMMAND, id, 0); }
-  bool Modified() const {
-    return form_->state.TextModified && form_->state.BackupPending &&
-           form_->_StatusBar->PanelText(2) == L"Изменён";
-  }
+  bool Modified() const { return form_->State().TextModified && Panel(2) == L"Изменён"; }
   static std::string ManyLines(int count) {
     std::string text;
     for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\r\n";
@@ -85,8 +84,8 @@ TEST_F(ToolsTest, TheGuillemetButtonAndIndentingLeaveTheFocusInTheEditorButOutde
   ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
   Load("xabcx");
   Doc().SetSelection(1, 4);
-  SetFocus(form_->RichEdit->Handle());
-  HWND bar = form_->ToolBar->Handle();
+  SetFocus(Editor().Handle());
+  HWND bar = Find<ToolButtonBar>(MainForm::kToolBarId).Handle();
   const auto index = SendMessageW(bar, TB_COMMANDTOINDEX, kCmdToolGuillemets, 0);
   RECT button;
   ASSERT_TRUE(SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index),
@@ -99,9 +98,9 @@ TEST_F(ToolsTest, TheGuillemetButtonAndIndentingLeaveTheFocusInTheEditorButOutde
             "x\xAB"
             "abc\xBBx");
   EXPECT_TRUE(Modified());
-  EXPECT_EQ(GetFocus(), form_->RichEdit->Handle());
+  EXPECT_EQ(GetFocus(), Editor().Handle());
 
-  form_->TabbedNotebook1->SelectByCaption(L"Поиск");
+  ToolTabs().SelectByCaption(L"Поиск");
   const struct {
     UINT id;
     std::string text;
@@ -114,19 +113,19 @@ TEST_F(ToolsTest, TheGuillemetButtonAndIndentingLeaveTheFocusInTheEditorButOutde
   for (const auto& c : cases) {
     Load("zero\r\none\r\ntwo\r\nthree");
     Doc().SetSelection(6, Doc().Length());
-    SetFocus(form_->Search_Edit->Handle());
+    SetFocus(Find<Edit>(ToolsPanel::kSearchTextId).Handle());
     Command(c.id);
     EXPECT_EQ(Doc().Text(), c.text) << c.id;
-    EXPECT_EQ(GetFocus(), form_->RichEdit->Handle()) << c.id;
+    EXPECT_EQ(GetFocus(), Editor().Handle()) << c.id;
     EXPECT_TRUE(Modified());
   }
 
   Load("  a\r\n\tb\r\n   c");
   Doc().SelectAll();
-  SetFocus(form_->Search_Edit->Handle());
+  SetFocus(Find<Edit>(ToolsPanel::kSearchTextId).Handle());
   Command(kCmdOutdent2);
   EXPECT_EQ(Doc().Text(), "a\r\n\tb\r\n c");
-  EXPECT_EQ(GetFocus(), form_->Search_Edit->Handle());
+  EXPECT_EQ(GetFocus(), Find<Edit>(ToolsPanel::kSearchTextId).Handle());
   EXPECT_TRUE(Modified());
 }
 
@@ -147,29 +146,28 @@ TEST_F(ToolsTest, CommandsThatLeaveEveryLineAsItWasAreNoEdit) {
   Command(kCmdStripComments);
   Command(kCmdOutdent2);
   EXPECT_EQ(Doc().Text(), "$a = 2;\r\n$x = 1; # set\r\n// old");
-  EXPECT_FALSE(form_->state.TextModified);
-  EXPECT_FALSE(form_->state.BackupPending);
+  EXPECT_FALSE(form_->State().TextModified);
+  EXPECT_EQ(Panel(2), L"");
 }
 
 TEST_F(ToolsTest, FindAsksForTextAndScrollsToTheFirstLineOrSaysNothingFound) {
   Load(ManyLines(40) + "\xC8\xF1\xEA\xE0\xF2\xFC\r\n" + ManyLines(50) + "\xC8\xF1\xEA\xE0\xF2\xFC" +
        "\r\n" + ManyLines(200));
   Doc().SetCaret(3);
-  form_->state.LastFoundLine = 7;
 
   boxes_.inputs = {std::nullopt, L"", L"Искать", L"искать"};
   Command(kCmdFind);  // cancelled
   Command(kCmdFind);  // empty
   EXPECT_TRUE(boxes_.shown.empty());
-  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 0);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 0);
 
   Command(kCmdFind);
   EXPECT_EQ(boxes_.caption, L"Поиск текста");
   EXPECT_EQ(boxes_.prompt, L"Введите строку поиска");
   EXPECT_EQ(boxes_.initial, L"");
-  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 40);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 40);
   EXPECT_EQ(Doc().Caret(), 3);
-  EXPECT_EQ(form_->state.LastFoundLine, 7);
+  EXPECT_EQ(form_->Tools().LastFoundLine(), 0);  // find by line leaves find-next alone
 
   Command(kCmdFind);  // the letter case differs
   ASSERT_EQ(boxes_.shown.size(), 1u);
@@ -177,57 +175,57 @@ TEST_F(ToolsTest, FindAsksForTextAndScrollsToTheFirstLineOrSaysNothingFound) {
   EXPECT_EQ(boxes_.shown[0].title, form_->TaskbarTitle());
   EXPECT_EQ(boxes_.shown[0].text, L"Ничего не найдено");
   EXPECT_EQ(boxes_.shown[0].buttons, BoxButtons::Ok);
-  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 40);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 40);
 }
 
 TEST_F(ToolsTest, SearchTabFindsFromTheLastHitWithoutWrappingAround) {
   Load("? hit\r\n" + ManyLines(40) + "hit\r\n" + ManyLines(50) + "hit\r\n" + ManyLines(200));
-  Edit& field = *form_->Search_Edit;
+  Edit& field = Find<Edit>(ToolsPanel::kSearchTextId);
   field.SetText(L"hit");
-  form_->Search_More_Button->onClick();  // line 0 is skipped before any find
-  EXPECT_EQ(form_->state.LastFoundLine, 41);
-  form_->Search_More_Button->onClick();
-  EXPECT_EQ(form_->state.LastFoundLine, 92);
-  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 92);
-  form_->Search_More_Button->onClick();  // no wrap-around
-  EXPECT_EQ(form_->state.LastFoundLine, 92);
-  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 92);
+  Find<Button>(ToolsPanel::kSearchMoreId).onClick();  // line 0 is skipped before any find
+  EXPECT_EQ(form_->Tools().LastFoundLine(), 41);
+  Find<Button>(ToolsPanel::kSearchMoreId).onClick();
+  EXPECT_EQ(form_->Tools().LastFoundLine(), 92);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 92);
+  Find<Button>(ToolsPanel::kSearchMoreId).onClick();  // no wrap-around
+  EXPECT_EQ(form_->Tools().LastFoundLine(), 92);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 92);
 
   // Neither an empty text, nor one that cannot occur in the document, nor
   // Enter in the field starts a search.
   for (const wchar_t* text : {L"", L"中"}) {
     field.SetText(text);
-    form_->Search_Button->onClick();
-    EXPECT_EQ(form_->state.LastFoundLine, 92);
+    Find<Button>(ToolsPanel::kSearchId).onClick();
+    EXPECT_EQ(form_->Tools().LastFoundLine(), 92);
   }
   field.SetText(L"hit");
   SendMessageW(field.Handle(), WM_KEYDOWN, VK_RETURN, 1);
   SendMessageW(field.Handle(), WM_CHAR, L'\r', 1);
-  EXPECT_EQ(form_->state.LastFoundLine, 92);
+  EXPECT_EQ(form_->Tools().LastFoundLine(), 92);
 
-  form_->Search_Button->onClick();
-  EXPECT_EQ(form_->state.LastFoundLine, 0);
-  EXPECT_EQ(form_->RichEdit->FirstVisibleLine(), 0);
+  Find<Button>(ToolsPanel::kSearchId).onClick();
+  EXPECT_EQ(form_->Tools().LastFoundLine(), 0);
+  EXPECT_EQ(Editor().FirstVisibleLine(), 0);
 }
 
 TEST_F(ToolsTest, ReplaceAllWorksOnTheBytesOfTheFieldsTexts) {
   const std::string untouched = "keep  \t \r\n";
   Load("a b\r\n" + untouched + "\xF1\xEB\xEE\xE2\xEE\r\n? mark");
-  form_->Replace_From_Edit->SetText(L"слово");
-  form_->Replace_To_Edit->SetText(L"Ё");
-  form_->Replace_All_Button->onClick();
+  Find<Edit>(ToolsPanel::kReplaceFromId).SetText(L"слово");
+  Find<Edit>(ToolsPanel::kReplaceToId).SetText(L"Ё");
+  Find<Button>(ToolsPanel::kReplaceAllId).onClick();
   EXPECT_EQ(Doc().Text(), "a b\r\n" + untouched + "\xA8\r\n? mark");
   EXPECT_TRUE(Modified());
 
   // No hit, an empty text to find or one with no Windows-1251 byte is no edit.
   Load(Doc().Text());
   for (const wchar_t* from : {L"nowhere", L"", L"中"}) {
-    form_->Replace_From_Edit->SetText(from);
-    form_->Replace_All_Button->onClick();
+    Find<Edit>(ToolsPanel::kReplaceFromId).SetText(from);
+    Find<Button>(ToolsPanel::kReplaceAllId).onClick();
   }
   EXPECT_EQ(Doc().Text(), "a b\r\n" + untouched + "\xA8\r\n? mark");
-  EXPECT_FALSE(form_->state.TextModified);
-  EXPECT_FALSE(form_->state.BackupPending);
+  EXPECT_FALSE(form_->State().TextModified);
+  EXPECT_EQ(Panel(2), L"");
 }
 
 TEST_F(ToolsTest, PasswordsGoInFrontOfTheSelectionAndTheStripShowsTheirGroup) {
@@ -243,12 +241,12 @@ TEST_F(ToolsTest, PasswordsGoInFrontOfTheSelectionAndTheStripShowsTheirGroup) {
 
   for (int i = 0; i < 2; ++i) {
     Command(kCmdPasswordsShow);
-    EXPECT_EQ(form_->ToolsNotebookHeight(), 105);
-    EXPECT_EQ(form_->_ToolsNotebook->ActivePage(), L"PasswordsGenerator");
+    EXPECT_EQ(form_->ToolsStripHeight(), 105);
+    EXPECT_EQ(Find<PageContainer>(MainForm::kToolsStripId).ActivePage(), L"PasswordsGenerator");
   }
   for (int i = 0; i < 2; ++i) {
     Command(kCmdPasswordsHide);
-    EXPECT_EQ(form_->ToolsNotebookHeight(), 0);
+    EXPECT_EQ(form_->ToolsStripHeight(), 0);
   }
 }
 
@@ -258,11 +256,11 @@ TEST_F(ToolsTest, ContextMenuEditsGoThroughTheClipboardAndCountAsEdits) {
   Doc().SetSelection(1, 3);
   Command(kCmdCopy);
   EXPECT_EQ(ClipboardText(window), "bc");
-  EXPECT_FALSE(form_->state.TextModified);
+  EXPECT_FALSE(form_->State().TextModified);
 
   Command(kCmdPaste);  // the very text that was selected
   EXPECT_EQ(Doc().Text(), "abcd");
-  EXPECT_FALSE(form_->state.TextModified);
+  EXPECT_FALSE(form_->State().TextModified);
 
   ASSERT_TRUE(PutClipboardText(window, "\xC6\r\n"));
   Doc().SetCaret(4);
@@ -274,7 +272,7 @@ TEST_F(ToolsTest, ContextMenuEditsGoThroughTheClipboardAndCountAsEdits) {
   Command(kCmdCut);  // nothing selected
   Command(kCmdDelete);
   Command(kCmdUndo);  // nothing to undo after loading
-  EXPECT_FALSE(form_->state.TextModified);
+  EXPECT_FALSE(form_->State().TextModified);
   Doc().SetSelection(3, 1);
   Command(kCmdCut);
   EXPECT_EQ(Doc().Text(), "ad");
@@ -286,48 +284,50 @@ TEST_F(ToolsTest, ContextMenuEditsGoThroughTheClipboardAndCountAsEdits) {
   Command(kCmdDelete);
   EXPECT_EQ(Doc().Text(), "cd");
   EXPECT_TRUE(Modified());
-  form_->state.TextModified = false;
+  WillChoose(folder_ / L"undo.txt");
+  form_->MM_File_Save_AsClick();
+  ASSERT_FALSE(form_->State().TextModified);
   Command(kCmdUndo);
   EXPECT_EQ(Doc().Text(), "abcd");
-  EXPECT_TRUE(form_->state.TextModified);
+  EXPECT_TRUE(form_->State().TextModified);
 }
 
 TEST_F(ToolsTest, CopyToNotepadOpensACollapsedPanelOnTheNotepadTab) {
-  TabbedNotebook& tabs = *form_->TabbedNotebook1;
+  TabbedNotebook& tabs = ToolTabs();
   Load("ab\r\n\xF6\xE4\r\n");
   Doc().SetSelection(0, 6);
-  form_->Memo1->SetText(L"old");
-  ASSERT_EQ(form_->ToolsPanelHeight(), 25);
+  Notepad().SetText(L"old");
+  ASSERT_EQ(form_->Tools().Height(), 25);
   Command(kCmdCopyToNotepad);
-  EXPECT_EQ(form_->Memo1->Text(), L"ab\r\nцд\r\n");
-  EXPECT_EQ(form_->ToolsPanelHeight(), 120);
+  EXPECT_EQ(Notepad().Text(), L"ab\r\nцд\r\n");
+  EXPECT_EQ(form_->Tools().Height(), 120);
   EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
 
   // Any other height stays; only the tab changes.
   tabs.SelectByCaption(L"Поиск");
-  form_->SetToolsPanelHeight(60);
+  form_->Tools().SetHeight(60);
   Doc().SetCaret(0);
   Command(kCmdCopyToNotepad);
-  EXPECT_EQ(form_->Memo1->Text(), L"\r\n");
-  EXPECT_EQ(form_->ToolsPanelHeight(), 60);
+  EXPECT_EQ(Notepad().Text(), L"\r\n");
+  EXPECT_EQ(form_->Tools().Height(), 60);
   EXPECT_EQ(tabs.ActiveCaption(), L"Блокнот");
 
   // "Выделить" selects the notepad without taking the focus; "Очистить"
   // works from any tab.
   ShowWindow(form_->Handle(), SW_SHOWNOACTIVATE);
-  form_->Memo1->SetText(L"notes");
-  SetFocus(form_->RichEdit->Handle());
-  form_->Button4->onClick();
+  Notepad().SetText(L"notes");
+  SetFocus(Editor().Handle());
+  Find<Button>(ToolsPanel::kSelectNotepadId).onClick();
   DWORD start = 1, end = 0;
-  SendMessageW(form_->Memo1->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+  SendMessageW(Notepad().Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 5u);
-  EXPECT_EQ(GetFocus(), form_->RichEdit->Handle());
+  EXPECT_EQ(GetFocus(), Editor().Handle());
   tabs.SelectByCaption(L"Замена");
-  form_->Button3->onClick();
-  EXPECT_EQ(form_->Memo1->Text(), L"");
-  EXPECT_FALSE(form_->state.TextModified);
+  Find<Button>(ToolsPanel::kClearNotepadId).onClick();
+  EXPECT_EQ(Notepad().Text(), L"");
+  EXPECT_FALSE(form_->State().TextModified);
 }
 
 // The system's edit control holds 30 000 characters unless told otherwise;
@@ -338,7 +338,7 @@ TEST_F(ToolsTest, NotepadTakesAnyAmountOfTextAndTypingGoesOn) {
   Load(text);
   Doc().SelectAll();
   Command(kCmdCopyToNotepad);
-  HWND memo = form_->Memo1->Handle();
+  HWND memo = Notepad().Handle();
   const auto length = [memo] { return GetWindowTextLengthW(memo); };
   // The selection and the line break the command adds after it.
   EXPECT_EQ(length(), static_cast<int>(text.size()) + 2);
@@ -346,7 +346,7 @@ TEST_F(ToolsTest, NotepadTakesAnyAmountOfTextAndTypingGoesOn) {
   SendMessageW(memo, EM_SETSEL, length(), length());
   SendMessageW(memo, WM_CHAR, L'ж', 0);
   EXPECT_EQ(length(), static_cast<int>(text.size()) + 3);
-  EXPECT_FALSE(form_->state.TextModified);
+  EXPECT_FALSE(form_->State().TextModified);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 // The navigation list's font as the window has it.
 LOGFONTW ListFont(MainForm& form) {
   LOGFONTW font{};
-  const auto handle =
-      reinterpret_cast<HFONT>(SendMessageW(form.Navigation_ListBox->Handle(), WM_GETFONT, 0, 0));
+  HWND list = FindWindowById(form.Handle(), NavigationPanel::kListId);
+  const auto handle = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
   GetObjectW(handle, sizeof(font), &font);
   return font;
 }
@@ -36,7 +36,7 @@ TEST_F(TunePageTest, WithoutASettingsFileThePageShowsTheDefaultsAndWritesNothing
   MainForm& form = Start();
   const LONG initial_height = ListFont(form).lfHeight;
   form.N34Click();
-  EXPECT_EQ(form._Notebook->ActivePage(), L"Tune");
+  EXPECT_EQ(form.ActivePage(), L"Tune");
   EXPECT_TRUE(Radio(SettingsPage::kListCompactId).Checked());
   EXPECT_FALSE(Radio(SettingsPage::kListWideId).Checked());
   EXPECT_TRUE(Radio(SettingsPage::kFontNormalId).Checked());
@@ -48,8 +48,8 @@ TEST_F(TunePageTest, WithoutASettingsFileThePageShowsTheDefaultsAndWritesNothing
   EXPECT_EQ(ListFont(form).lfHeight, initial_height);
 
   Click(Ok());
-  EXPECT_EQ(form._Notebook->ActivePage(), L"Editor");
-  EXPECT_EQ(GetFocus(), form.RichEdit->Handle());
+  EXPECT_EQ(form.ActivePage(), L"Editor");
+  EXPECT_EQ(GetFocus(), Editor().Handle());
 }
 
 TEST_F(TunePageTest, CheckBoxClicksWriteTheirFlagAndTakeEffect) {
@@ -59,10 +59,10 @@ TEST_F(TunePageTest, CheckBoxClicksWriteTheirFlagAndTakeEffect) {
   EXPECT_TRUE(BackupUse().Checked());
   EXPECT_EQ(ReadFile(Ini()), "[Backup]\r\nUse=1\r\n");
   EXPECT_TRUE(form.BackupTimerEnabled());
-  EXPECT_FALSE(form.state.BackupUse);  // read anew when the page opens
+  EXPECT_FALSE(form.State().BackupUse);  // read anew when the page opens
 
   Click(BackupEdited());
-  EXPECT_TRUE(form.state.BackupEdited);
+  EXPECT_TRUE(form.State().BackupEdited);
   Click(BackupUse());
   EXPECT_EQ(ReadFile(Ini()), "[Backup]\r\nUse=0\r\nEdited=1\r\n");
   EXPECT_FALSE(form.BackupTimerEnabled());
@@ -103,7 +103,7 @@ TEST_F(TunePageTest, OpeningThePageShowsTheStoredValuesAndAppliesThem) {
   EXPECT_TRUE(Radio(SettingsPage::kListWideId).Checked());
   EXPECT_TRUE(BackupUse().Checked());
   EXPECT_TRUE(form.BackupTimerEnabled());
-  EXPECT_TRUE(form.state.BackupUse);
+  EXPECT_TRUE(form.State().BackupUse);
   EXPECT_EQ(ReadFile(Ini()),
             "; kept\r\n[backup]\r\nuse =1\r\n[Navigation]\r\nList=Wide\r\nFont=Big\r\n");
   EXPECT_STREQ(ListFont(form).lfFaceName, L"Lucida Console");
@@ -129,7 +129,7 @@ TEST_F(TunePageTest, AnUnwritableSettingsFileIsReportedAndNothingTakesEffect) {
   ASSERT_EQ(surroundings_.boxes.shown.size(), 1u);
   EXPECT_EQ(surroundings_.boxes.shown[0].kind, BoxKind::Error);
   EXPECT_EQ(surroundings_.boxes.shown[0].text, L"Unable to write to " + Ini().wstring() + L".");
-  EXPECT_EQ(form._Notebook->ActivePage(), L"Editor");
+  EXPECT_EQ(form.ActivePage(), L"Editor");
   EXPECT_TRUE(BackupUse().Checked());
   EXPECT_FALSE(form.BackupTimerEnabled());
 
@@ -137,7 +137,7 @@ TEST_F(TunePageTest, AnUnwritableSettingsFileIsReportedAndNothingTakesEffect) {
   Click(BackupEdited());
   ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
   EXPECT_TRUE(BackupEdited().Checked());
-  EXPECT_FALSE(form.state.BackupEdited);
+  EXPECT_FALSE(form.State().BackupEdited);
   EXPECT_EQ(ReadFile(Ini()), "[Backup]\r\nUse=1\r\n");
 }
 

@@ -1,12 +1,13 @@
-// Binding the editor's text to a file: New, Open, Save, Save As, Exit and
-// the close confirmation.
-#include <filesystem>
+#include "documents/documents.h"
+
+#include <system_error>
 
 #include "core/document_file.h"
 #include "core/text_document.h"
+#include "documents/backup.h"
 #include "documents/document_flow.h"
-#include "editor/text_view.h"
-#include "ui/main_form.h"
+#include "documents/file_header.h"
+#include "shell/title.h"
 
 namespace tarnpad {
 namespace {
@@ -37,113 +38,128 @@ FileDialogRequest DialogRequest(const wchar_t* title, const wchar_t* filter,
 
 }  // namespace
 
-void MainForm::LoadDocument(const std::wstring& path) {
+Documents::Documents(const DocumentsArgs& args)
+    : text_(*args.text), status_(*args.status), window_(*args.window), seams_(args.seams) {
+  state_.AppTitle = kAppTitle;
+  state_.ProgramDir = seams_.program_dir;
+}
+
+void Documents::TakeBackupSettings(bool use, bool edited_only) {
+  state_.BackupUse = use;
+  state_.BackupEdited = edited_only;
+}
+
+void Documents::UpdateTitle(const std::wstring& path) {
+  const Titles titles = TitlesFor(state_.AppTitle, path);
+  window_.ShowCaption(titles.Caption);
+  if (titles.TaskbarTitle) window_.ShowTaskbarTitle(*titles.TaskbarTitle);
+}
+
+void Documents::LoadDocument(const std::wstring& path) {
   std::error_code error;
   if (path.empty() || !std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
     return;
   }
   // The caption names the file only once its text is in the editor, so a
   // file that cannot be read leaves the caption on the document still shown.
-  LoadEditorText(RichEdit->Document(), path);
+  LoadEditorText(text_, path);
   TakeFileName(path);
   UpdateTitle(path);
 }
 
-void MainForm::TakeFileName(const std::filesystem::path& path) {
-  state.CurrentFileName = path;
-  state.TextModified = false;
-  EnableMenuItem(menus.bar, kCmdFileSave, MF_BYCOMMAND | MF_ENABLED);
+void Documents::TakeFileName(const std::filesystem::path& path) {
+  state_.CurrentFileName = path;
+  state_.TextModified = false;
+  window_.EnableSave();
 }
 
-bool MainForm::SettleUnsavedDocument() {
+bool Documents::SettleUnsavedDocument() {
   UnsavedTextSteps steps;
   steps.AskToSave = [this] {
-    return seams_.boxes->Show(BoxKind::Plain, TaskbarTitle(), kSaveQuestion,
+    return seams_.boxes->Show(BoxKind::Plain, window_.TaskbarTitle(), kSaveQuestion,
                               BoxButtons::YesNoCancel);
   };
   steps.Save = [this] { MM_File_SaveClick(); };
   steps.SaveAs = [this] { return SaveDocumentAs(); };
-  return SettleUnsavedText(state, steps);
+  return SettleUnsavedText(state_, steps);
 }
 
-void MainForm::MM_File_CreateClick() {
+void Documents::MM_File_CreateClick() {
   if (!SettleUnsavedDocument()) return;
-  state.CurrentFileName.clear();
+  state_.CurrentFileName.clear();
   UpdateTitle(L"");  // the caption alone: the taskbar title stays
-  RichEdit->Document().ClearEditorText();
-  state.TextModified = false;
-  _StatusBar->ShowDocumentState(L"");
+  text_.ClearEditorText();
+  state_.TextModified = false;
+  status_.ShowDocumentState(L"");
 }
 
 // A name that names no file is taken all the same: the text stays, and the
 // next Save writes it there.
-void MainForm::MM_File_OpenClick() {
+void Documents::MM_File_OpenClick() {
   if (!SettleUnsavedDocument()) return;
   const std::optional<FileDialogResult> choice = seams_.file_dialogs->ChooseFileToOpen(
-      DialogRequest(kOpenDialogTitle, kOpenDialogFilter, open_dialog_choice));
+      DialogRequest(kOpenDialogTitle, kOpenDialogFilter, open_dialog_choice_));
   if (!choice) return;
-  open_dialog_choice = *choice;
+  open_dialog_choice_ = *choice;
   LoadDocument(choice->path.wstring());
-  // Also when no such file exists: the name is taken, and Save writes there.
   TakeFileName(choice->path);
-  state.BackupPending = false;
-  _StatusBar->ShowDocumentState(L"");
+  state_.BackupPending = false;
+  status_.ShowDocumentState(L"");
 }
 
 // Leaves the status panel, the backup flag and the caption as they are.
-void MainForm::MM_File_SaveClick() {
-  if (state.CurrentFileName.empty()) return;
-  SaveEditorText(RichEdit->Document(), state.CurrentFileName);
-  state.TextModified = false;
-}
-
-void MainForm::MM_File_Save_AsClick() {
-  SaveDocumentAs();
+void Documents::MM_File_SaveClick() {
+  if (state_.CurrentFileName.empty()) return;
+  SaveEditorText(text_, state_.CurrentFileName);
+  state_.TextModified = false;
 }
 
 // The document takes the new name only once its text is written there: a
 // failed save leaves the name, the caption and the taskbar title on the file
 // that still holds the last saved text. Replacing another existing file is
 // asked first; the answer No goes back to the dialog.
-bool MainForm::SaveDocumentAs() {
+bool Documents::SaveDocumentAs() {
   const auto replace_allowed = [this](const std::filesystem::path& path) {
-    return !ReplacesAnotherFile(path, state.CurrentFileName) ||
+    return !ReplacesAnotherFile(path, state_.CurrentFileName) ||
            seams_.boxes->Show(BoxKind::Confirmation, L"Confirm", ReplaceQuestion(path),
                               BoxButtons::YesNo) == BoxAnswer::Yes;
   };
   std::optional<FileDialogResult> choice;
   do {
     choice = seams_.file_dialogs->ChooseFileToSave(
-        DialogRequest(kSaveDialogTitle, kSaveDialogFilter, save_dialog_choice));
+        DialogRequest(kSaveDialogTitle, kSaveDialogFilter, save_dialog_choice_));
     if (!choice) return false;
-    save_dialog_choice = *choice;
+    save_dialog_choice_ = *choice;
   } while (!replace_allowed(choice->path));
-  SaveEditorText(RichEdit->Document(), choice->path);
-  state.CurrentFileName = choice->path;
-  state.TextModified = false;
+  SaveEditorText(text_, choice->path);
+  state_.CurrentFileName = choice->path;
+  state_.TextModified = false;
   UpdateTitle(choice->path.wstring());
   return true;
 }
 
-void MainForm::MM_File_ExitClick() {
-  PostMessageW(window_, WM_CLOSE, 0, 0);
-}
-
-bool MainForm::FormClose() {
-  return CloseAllowed(state, [this] {
+bool Documents::FormClose() {
+  return CloseAllowed(state_, [this] {
     return seams_.boxes->Show(BoxKind::Confirmation, L"Confirm", kCloseQuestion,
                               BoxButtons::OkCancel);
   });
 }
 
-bool MainForm::SessionMayEnd() {
-  if (!state.TextModified) return true;
-  // The system shows the reason while the question waits for the user.
-  ShutdownBlockReasonCreate(window_, kUnsavedTextReason);
-  bool allowed = false;  // a failing question keeps the text
-  Dispatch([this, &allowed] { allowed = FormClose(); });
-  ShutdownBlockReasonDestroy(window_);
-  return allowed;
+void Documents::MarkTextEdited() {
+  state_.TextModified = true;
+  state_.BackupPending = true;
+  status_.ShowDocumentState(L"Изменён");
+}
+
+void Documents::Backup_TimerTimer() {
+  RunBackup(state_, text_, *seams_.clock, status_);
+}
+
+// The file size is that of the file as last saved, not of the text shown.
+void Documents::MM_File_DORN_RenewClick() {
+  const LocalDateTime now = seams_.clock->Now();
+  RefreshFileHeader(text_, HeaderDate(now.year, now.month, now.day),
+                    FileSizeOf(state_.CurrentFileName));
 }
 
 }  // namespace tarnpad

@@ -1,4 +1,4 @@
-#include "app/about_form.h"
+#include "ui/about_form.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "shell/app_state.h"
+#include "shell/seams.h"
+#include "shell/status_sink.h"
+
+namespace tarnpad {
+
+class TextDocument;
+
+// What the documents need from the window around them.
+class DocumentWindow {
+ public:
+  virtual ~DocumentWindow() = default;
+  virtual void ShowCaption(const std::wstring& caption) = 0;
+  virtual std::wstring TaskbarTitle() const = 0;
+  virtual void ShowTaskbarTitle(const std::wstring& title) = 0;
+  // The menu command Save, which stays off until the text has a file.
+  virtual void EnableSave() = 0;
+};
+
+struct DocumentsArgs {
+  TextDocument* text = nullptr;  // the editor's text
+  StatusSink* status = nullptr;
+  DocumentWindow* window = nullptr;
+  Seams seams;
+};
+
+// The binding of the editor's text to a file: New, Open, Save, Save As, the
+// close question, the timed backup copies and the file header's refresh, and
+// the state they share (the file's name, whether the text is modified).
+class Documents {
+ public:
+  explicit Documents(const DocumentsArgs& args);
+
+  const AppState& State() const { return state_; }
+
+  // Settings Backup/Use and Backup/Edited as read.
+  void TakeBackupSettings(bool use, bool edited_only);
+  void SetBackupEditedOnly(bool edited_only) { state_.BackupEdited = edited_only; }
+
+  // The caption (and, for a titled document, the taskbar title) name path.
+  void UpdateTitle(const std::wstring& path);
+  // Loads an existing file into the editor; any other path does nothing.
+  void LoadDocument(const std::wstring& path);
+  void MM_File_CreateClick();
+  void MM_File_OpenClick();
+  void MM_File_SaveClick();
+  // Save As: asks for a name, then writes the text there; false when the
+  // user cancelled the dialog.
+  bool SaveDocumentAs();
+  // Whether the window may close over the text (the close question).
+  bool FormClose();
+  // Every edit of the text, whatever made it, marks it as modified.
+  void MarkTextEdited();
+  void Backup_TimerTimer();
+  void MM_File_DORN_RenewClick();
+
+ private:
+  // The text now belongs to the file path: it is unmodified and Save is on.
+  void TakeFileName(const std::filesystem::path& path);
+  // New's and Open's question about modified text; false when the text
+  // should stay.
+  bool SettleUnsavedDocument();
+
+  TextDocument& text_;
+  StatusSink& status_;
+  DocumentWindow& window_;
+  Seams seams_;
+  AppState state_;
+  // What each file dialog proposes next: the name and filter last chosen in it.
+  FileDialogResult open_dialog_choice_;
+  FileDialogResult save_dialog_choice_;
+};
+
+}  // namespace tarnpad
