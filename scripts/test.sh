@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds the presets, then runs
-# the native tests, the native tests once more under the address and
+# Runs every test: checks the source tree's shape, installs what is missing,
+# builds the presets, then runs the native tests, the native tests once more under the address and
 # undefined-behaviour sanitizers, and the Windows-side tests (under Wine, on a
 # private Xvfb display with a throw-away Wine prefix).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
+scripts/check_shape.sh
 scripts/setup.sh
 build_preset native
 build_preset sanitize
