@@ -33,7 +33,7 @@ int wmain(int argc, wchar_t** argv) {
   tarnpad::MainForm form(surroundings.seams(folder), L"");
   form.Show(SW_SHOWNORMAL);
   HWND editor = tarnpad::FindWindowById(form.Handle(), tarnpad::MainForm::kEditorId);
-  tarnpad::TextView& view = *tarnpad::TextView::FromHandle(editor);
+  tarnpad::TextView& view = *tarnpad::TextView::ObjectOf(editor);
   tarnpad::TextDocument& document = view.Document();
 
   Report("open the document and paint", Milliseconds([&] {

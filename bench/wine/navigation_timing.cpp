@@ -56,7 +56,7 @@ void PressF4(MainForm& form) {
 
 void TimeToggle(MainForm& form, int marker_spacing) {
   tarnpad::TextDocument& document =
-      tarnpad::TextView::FromHandle(tarnpad::FindWindowById(form.Handle(), MainForm::kEditorId))
+      tarnpad::TextView::ObjectOf(tarnpad::FindWindowById(form.Handle(), MainForm::kEditorId))
           ->Document();
   auto& list = *dynamic_cast<tarnpad::ListBox*>(tarnpad::Control::FromHandle(
       tarnpad::FindWindowById(form.Handle(), tarnpad::NavigationPanel::kListId)));

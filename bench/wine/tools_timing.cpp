@@ -28,7 +28,7 @@ int wmain() {
   form.Show(SW_SHOWNORMAL);
   HWND window = form.Handle();
   tarnpad::TextDocument& document =
-      tarnpad::TextView::FromHandle(tarnpad::FindWindowById(window, tarnpad::MainForm::kEditorId))
+      tarnpad::TextView::ObjectOf(tarnpad::FindWindowById(window, tarnpad::MainForm::kEditorId))
           ->Document();
   const auto control = [window](int id) {
     return tarnpad::Control::FromHandle(tarnpad::FindWindowById(window, id));

@@ -42,9 +42,6 @@ LRESULT GroupFrame::HandleMessage(HWND window, UINT message, WPARAM wparam, LPAR
       FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
-    case WM_NCDESTROY:
-      Bind(nullptr);
-      break;
     default:
       break;
   }

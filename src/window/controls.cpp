@@ -19,7 +19,11 @@ Control* ControlOf(HWND window) {
 }  // namespace
 
 Control::~Control() {
-  if (handle_ != nullptr && ControlOf(handle_) == this) RemovePropW(handle_, kControlProperty);
+  if (system_control_ && handle_ != nullptr) {
+    DestroyWindow(handle_);  // its last message ends the link
+  } else if (handle_ != nullptr && ControlOf(handle_) == this) {
+    RemovePropW(handle_, kControlProperty);
+  }
 }
 
 Control* Control::FromHandle(HWND window) {
@@ -27,17 +31,33 @@ Control* Control::FromHandle(HWND window) {
 }
 
 void Control::Attach(HWND handle) {
-  handle_ = handle;
-  SetPropW(handle_, kControlProperty, this);
+  system_control_ = true;
+  Link(handle);
+  // A system control's window may go before its object (with its parent):
+  // the link ends with it.
+  Subclass(handle_, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCDESTROY) Unlink();
+    return DefSubclassProc(window, message, wparam, lparam);
+  });
 }
 
 void Control::Bind(HWND handle) {
   if (handle != nullptr) {
-    Attach(handle);
-  } else if (handle_ != nullptr) {
-    RemovePropW(handle_, kControlProperty);
-    handle_ = nullptr;
+    Link(handle);
+  } else {
+    Unlink();
   }
+}
+
+void Control::Link(HWND handle) {
+  handle_ = handle;
+  SetPropW(handle_, kControlProperty, this);
+}
+
+void Control::Unlink() {
+  if (handle_ == nullptr) return;
+  RemovePropW(handle_, kControlProperty);
+  handle_ = nullptr;
 }
 
 void Control::SetText(const std::wstring& text) {
@@ -155,7 +175,6 @@ Label::Label(HWND parent, const std::wstring& caption) {
       SetCursor(cursor);
       return LRESULT{TRUE};
     }
-    if (message == WM_NCDESTROY) Bind(nullptr);
     return DefSubclassProc(window, message, wparam, lparam);
   });
 }

@@ -21,7 +21,8 @@ class Control {
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  // A window that outlives its object no longer leads to it.
+  // A system control's window goes with its object; a window of the
+  // program's own class is destroyed by its WindowBase.
   virtual ~Control();
 
   HWND Handle() const { return handle_; }
@@ -44,12 +45,19 @@ class Control {
   static bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
  protected:
-  void Attach(HWND handle);  // after creation: links the window to this object
-  // Links the window to this object, or with nullptr ends the link (the
-  // window is being destroyed).
+  // Links a system control's window, just created, to this object until
+  // the window or the object goes.
+  void Attach(HWND handle);
+  // For a window of the program's own class: links the window to this
+  // object, or with nullptr ends the link (the window is being destroyed).
   void Bind(HWND handle);
 
   HWND handle_ = nullptr;
+
+ private:
+  void Link(HWND handle);
+  void Unlink();
+  bool system_control_ = false;  // linked by Attach
 };
 
 // Creates a child window of a system class with the standard control style.

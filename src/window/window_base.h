@@ -79,7 +79,7 @@ class WindowBase {
 
   // The object bound to a window of T's own window procedure; nullptr for
   // any other window.
-  static T* FromHandle(HWND window) {
+  static T* ObjectOf(HWND window) {
     if (window == nullptr ||
         GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProc)) {
       return nullptr;

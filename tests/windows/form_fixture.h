@@ -76,7 +76,7 @@ class FormFixture : public ::testing::Test {
 
   // One of the program's own text views (the editor, the fragment excerpt).
   TextView& View(int id) const {
-    TextView* found = TextView::FromHandle(FindWindowById(form_->Handle(), id));
+    TextView* found = TextView::ObjectOf(FindWindowById(form_->Handle(), id));
     if (found == nullptr) throw std::runtime_error("no text view " + std::to_string(id));
     return *found;
   }

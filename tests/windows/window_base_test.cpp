@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "core/failure.h"
+#include "window/controls.h"
 
 namespace tarnpad {
 namespace {
@@ -69,6 +71,31 @@ TEST_F(WindowBaseTest, DestroyingTheWindowFirstUnbindsTheObject) {
   ProbeWindow probe;
   DestroyWindow(probe.Handle());
   EXPECT_EQ(probe.Handle(), nullptr);
+}
+
+// A system control and its wrapper: whichever goes first takes the link
+// along, so no window leads to a freed object.
+TEST_F(WindowBaseTest, AControlAndItsWindowEndTogether) {
+  ProbeWindow probe;
+  auto panel = std::make_unique<Panel>(probe.Handle());
+  HWND button_window = nullptr;
+  {
+    Button button(panel->Handle(), L"OK");
+    button_window = button.Handle();
+    SetWindowId(button_window, 7);
+    EXPECT_EQ(Control::FromHandle(FindWindowById(probe.Handle(), 7)), &button);
+  }
+  EXPECT_FALSE(IsWindow(button_window));
+
+  Button survivor(panel->Handle(), L"OK");
+  HWND survivor_window = survivor.Handle();
+  HWND panel_window = panel->Handle();
+  DestroyWindow(panel_window);  // the parent goes first, its children with it
+  EXPECT_FALSE(IsWindow(survivor_window));
+  EXPECT_EQ(survivor.Handle(), nullptr);
+  EXPECT_EQ(Control::FromHandle(survivor_window), nullptr);
+  EXPECT_EQ(panel->Handle(), nullptr);
+  EXPECT_EQ(Panel::ObjectOf(panel_window), nullptr);
 }
 
 }  // namespace
