@@ -1,6 +1,11 @@
 #include "documents/backup.h"
 
 #include <algorithm>
+#include <cwctype>
+#include <fstream>
+#include <optional>
+#include <system_error>
+#include <vector>
 
 #include "core/document_file.h"
 #include "core/text_document.h"
@@ -18,7 +23,52 @@ std::wstring FileNameSafe(std::wstring text) {
   return text;
 }
 
+// Whether the file holds exactly the document's bytes; read in pieces, so a
+// large document is never copied whole.
+bool HoldsText(const std::filesystem::path& file, const TextDocument& document) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(file, error);
+  if (error || size != static_cast<std::uintmax_t>(document.Length())) return false;
+  std::ifstream in(file, std::ios::binary);
+  constexpr std::int64_t kPiece = 1 << 20;
+  std::vector<char> read(kPiece);
+  for (std::int64_t start = 0; start < document.Length(); start += kPiece) {
+    const std::int64_t end = std::min(start + kPiece, document.Length());
+    const auto length = static_cast<std::streamsize>(end - start);
+    if (!in.read(read.data(), length)) return false;
+    if (document.TextRange(start, end) !=
+        std::string_view(read.data(), read.size()).substr(0, static_cast<std::size_t>(length))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+std::optional<std::filesystem::path> NewestBackupOf(const std::filesystem::path& program_dir,
+                                                    const std::filesystem::path& document) {
+  const std::wstring ending = L" " + FileNamePart(document.wstring());
+  std::optional<std::filesystem::path> newest;
+  std::filesystem::file_time_type newest_time;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(program_dir, error)) {
+    const std::wstring name = entry.path().filename().wstring();
+    // A copy's name starts with its date, and the date with a digit.
+    if (name.size() <= ending.size() || !std::iswdigit(name.front()) ||
+        name.compare(name.size() - ending.size(), ending.size(), ending) != 0 ||
+        !entry.is_regular_file(error)) {
+      continue;
+    }
+    const auto time = entry.last_write_time(error);
+    if (error) continue;
+    if (!newest || time > newest_time) {
+      newest = entry.path();
+      newest_time = time;
+    }
+  }
+  return newest;
+}
 
 std::wstring BackupDatePart(std::wstring_view short_date) {
   if (short_date.size() >= 3 && short_date[2] == L'.') {
@@ -56,6 +106,14 @@ bool BackupDue(const AppState& state, bool document_empty) {
 void RunBackup(AppState& state, const TextDocument& document, Clock& clock, StatusSink& status) {
   const std::wstring short_date = clock.ShortDateText();
   if (BackupDue(state, document.Length() == 0)) {
+    // The same bytes as the newest copy need no second copy: an idle editor
+    // would otherwise add one at every tick.
+    const auto newest = NewestBackupOf(state.ProgramDir, state.CurrentFileName);
+    if (newest && HoldsText(*newest, document)) {
+      state.BackupPending = false;
+      status.ShowDate(short_date);
+      return;
+    }
     const std::wstring long_time = clock.LongTimeText();
     SaveEditorText(document,
                    BackupFileName(state.ProgramDir, short_date, long_time, state.CurrentFileName));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,13 @@ std::wstring BackupStatusText(std::wstring_view time_part);
 // off, on every tick that has something to keep (text or a file name).
 bool BackupDue(const AppState& state, bool document_empty);
 
+// The newest timed copy of the document (by its file name) in the folder.
+std::optional<std::filesystem::path> NewestBackupOf(const std::filesystem::path& program_dir,
+                                                    const std::filesystem::path& document);
+
 // The backup routine of the timer's tick and of the menu command: a copy of
-// the text beside the program when one is due, then the date panel. A copy
+// the text beside the program when one is due and its bytes differ from the
+// newest copy of the document, then the date panel. A copy
 // that cannot be written throws; the backup flag and both panels then keep
 // what they had, and the next tick tries again.
 void RunBackup(AppState& state, const TextDocument& document, Clock& clock, StatusSink& status);

@@ -2,7 +2,7 @@
 # The "Файл" menu and its neighbours, each through its keys and checked where
 # the user sees it: F1 opens the About window; Ctrl+O opens a file through the
 # real open dialog; Ctrl+S and the tool-bar disk save it; the backup command
-# writes a copy beside the program; the header refresh rewrites the header lines; Save
+# writes a copy beside the program, and no second one of unchanged text; the header refresh rewrites the header lines; Save
 # As writes through the real save dialog; Ctrl+N starts afresh; Exit asks
 # over typed text. Needs DISPLAY and WINEPREFIX (scripts/test.sh provides
 # both).
@@ -66,6 +66,12 @@ if [[ ${LC_ALL:-} == ru_RU* && ${copies[0]##*/} != "$(date +%F)-"??-??-??" two.t
   e2e_fail "the backup copy is named ${copies[0]##*/}"
 fi
 program_running || e2e_fail "the backup command ended the program"
+# A second copy of unchanged text, a second later, is not written.
+sleep 1
+file_menu 4
+sleep 1
+copies=("$work"/*" two.txt")
+((${#copies[@]} == 1)) || e2e_fail "the unchanged text was copied again: ${copies[*]##*/}"
 
 # Обработка, CMS DORN, Обновить информацию о файле.
 click_into "$window"

@@ -97,5 +97,34 @@ TEST(BackupRoutine, WritesADueCopyAndReportsItOrChangesNothing) {
   EXPECT_EQ(failing.date, L"before");
 }
 
+// With "only edited text" off, a tick whose text equals the newest copy of
+// the same document writes nothing; another document's copies do not count.
+TEST(BackupRoutine, UnchangedTextIsNotCopiedAgain) {
+  ScratchFolder folder;
+  struct SteppingClock : FixedClock {
+    int second = 0;
+    std::wstring LongTimeText() override { return L"14:05:0" + std::to_wstring(second++); }
+  } clock;
+  LoadedDocument document("same\r\n");
+  AppState state;
+  state.ProgramDir = folder.Path();
+  state.CurrentFileName = L"page.php";
+  PutFileBytes(folder / "2026-12-01-10-00-00 other.php", "same\r\n");
+  RecordingStatus status;
+  const auto copies = [&] {
+    return std::distance(std::filesystem::directory_iterator(folder.Path()), {});
+  };
+
+  RunBackup(state, document, clock, status);
+  RunBackup(state, document, clock, status);
+  EXPECT_EQ(copies(), 2);
+  document.TypeText("x");
+  RunBackup(state, document, clock, status);
+  EXPECT_EQ(FileBytes(folder / "2026-12-09-14-05-01 page.php"), "xsame\r\n");
+  RunBackup(state, document, clock, status);
+  EXPECT_EQ(copies(), 3);
+  EXPECT_EQ(NewestBackupOf(folder.Path(), L"page.php"), folder / "2026-12-09-14-05-01 page.php");
+}
+
 }  // namespace
 }  // namespace tarnpad

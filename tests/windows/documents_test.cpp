@@ -268,11 +268,15 @@ TEST_F(DocumentsTest, ABackupIsWrittenWhenDueAndTheDateIsRefreshedEveryTime) {
   EXPECT_EQ(Panel(2), L"Копия 09-05-03");
   EXPECT_EQ(Panel(4), L"12/8/2026");
 
-  // With "only edited text" off every tick keeps a copy (a locale's "/" does
-  // not lead into folders), except of an untitled, empty document.
+  // With "only edited text" off a tick keeps a copy whenever the text differs
+  // from the newest copy (a locale's "/" does not lead into folders), except
+  // of an untitled, empty document.
   form.DocumentFiles().SetBackupEditedOnly(false);
+  form.Backup_TimerTimer();  // the same bytes as the newest copy
+  EXPECT_EQ(FileCount(program_dir_), 1);
+  Type(L"z");
   form.Backup_TimerTimer();
-  EXPECT_EQ(ReadFile(program_dir_ / L"12-8-2026-10-00-00 PM index.php"), "xabc");
+  EXPECT_EQ(ReadFile(program_dir_ / L"12-8-2026-10-00-00 PM index.php"), "xzabc");
   surroundings_.boxes.answers = {BoxAnswer::No};
   form.MM_File_CreateClick();
   surroundings_.clock.long_time = L"10:00:01 PM";
