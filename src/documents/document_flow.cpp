@@ -9,8 +9,7 @@ bool SettleUnsavedText(const AppState& state, const UnsavedTextSteps& steps) {
   switch (steps.AskToSave()) {
     case BoxAnswer::Yes:
       if (state.CurrentFileName.empty()) return steps.SaveAs();
-      steps.Save();
-      return true;
+      return steps.Save();
     case BoxAnswer::No:
       return true;
     default:

@@ -10,6 +10,14 @@ namespace tarnpad {
 
 // Asked (plain box, Yes/No/Cancel) before New or Open replaces modified text.
 inline constexpr const wchar_t* kSaveQuestion = L"Файл не сохранен. Сохранить?";
+// Asked (plain box, Yes/No) before Save writes over a file that another
+// program changed since it was loaded or saved.
+inline constexpr const wchar_t* kOverwriteQuestion =
+    L"Файл изменён другой программой. Перезаписать?";
+// Offered (plain box, Yes/No) when the window comes to the front and its
+// file changed on disk while the text is not modified.
+inline constexpr const wchar_t* kReloadQuestion =
+    L"Файл изменён другой программой. Загрузить его заново?";
 // Asked (confirmation box, OK/Cancel) before the window closes on modified text.
 inline constexpr const wchar_t* kCloseQuestion = L"Текст не сохранен. Все таки выйти?";
 // Why the program holds up the end of the session while it asks.
@@ -18,7 +26,7 @@ inline constexpr const wchar_t* kUnsavedTextReason = L"Текст не сохр�
 // What New and Open do about modified text before replacing it.
 struct UnsavedTextSteps {
   std::function<BoxAnswer()> AskToSave;  // shows kSaveQuestion
-  std::function<void()> Save;            // writes the text to CurrentFileName
+  std::function<bool()> Save;            // false when the text was not written
   std::function<bool()> SaveAs;          // false when its dialog was cancelled
 };
 

@@ -70,7 +70,19 @@ void Documents::LoadDocument(const std::wstring& path) {
 void Documents::TakeFileName(const std::filesystem::path& path) {
   state_.CurrentFileName = path;
   state_.TextModified = false;
+  NoteFileWritten(path);
   window_.EnableSave();
+}
+
+void Documents::NoteFileWritten(const std::filesystem::path& path) {
+  disk_stamp_ = StampOf(path);
+  declined_stamp_.reset();
+}
+
+// A file deleted meanwhile counts as unchanged: Save simply writes it again.
+bool Documents::ChangedOnDisk() const {
+  const std::optional<FileStamp> now = StampOf(state_.CurrentFileName);
+  return now && now != disk_stamp_;
 }
 
 bool Documents::SettleUnsavedDocument() {
@@ -79,7 +91,7 @@ bool Documents::SettleUnsavedDocument() {
     return seams_.boxes->Show(BoxKind::Plain, window_.TaskbarTitle(), kSaveQuestion,
                               BoxButtons::YesNoCancel);
   };
-  steps.Save = [this] { MM_File_SaveClick(); };
+  steps.Save = [this] { return MM_File_SaveClick(); };
   steps.SaveAs = [this] { return SaveDocumentAs(); };
   return SettleUnsavedText(state_, steps);
 }
@@ -108,10 +120,39 @@ void Documents::MM_File_OpenClick() {
 }
 
 // Leaves the status panel, the backup flag and the caption as they are.
-void Documents::MM_File_SaveClick() {
-  if (state_.CurrentFileName.empty()) return;
+bool Documents::MM_File_SaveClick() {
+  if (state_.CurrentFileName.empty()) return false;
+  if (ChangedOnDisk() &&
+      seams_.boxes->Show(BoxKind::Plain, window_.TaskbarTitle(), kOverwriteQuestion,
+                         BoxButtons::YesNo) != BoxAnswer::Yes) {
+    return false;
+  }
   SaveEditorText(text_, state_.CurrentFileName);
   state_.TextModified = false;
+  NoteFileWritten(state_.CurrentFileName);
+  return true;
+}
+
+void Documents::CheckFileOnDisk() {
+  if (checking_disk_ || state_.TextModified || state_.CurrentFileName.empty()) return;
+  const std::optional<FileStamp> now = StampOf(state_.CurrentFileName);
+  if (!now || now == disk_stamp_ || now == declined_stamp_) return;
+  // The question itself takes the window out of the front and back.
+  checking_disk_ = true;
+  BoxAnswer answer = BoxAnswer::No;
+  try {
+    answer = seams_.boxes->Show(BoxKind::Plain, window_.TaskbarTitle(), kReloadQuestion,
+                                BoxButtons::YesNo);
+  } catch (...) {
+    checking_disk_ = false;
+    throw;
+  }
+  checking_disk_ = false;
+  if (answer == BoxAnswer::Yes) {
+    LoadDocument(state_.CurrentFileName.wstring());
+  } else {
+    declined_stamp_ = now;
+  }
 }
 
 // The document takes the new name only once its text is written there: a
@@ -134,6 +175,7 @@ bool Documents::SaveDocumentAs() {
   SaveEditorText(text_, choice->path);
   state_.CurrentFileName = choice->path;
   state_.TextModified = false;
+  NoteFileWritten(choice->path);
   UpdateTitle(choice->path.wstring());
   return true;
 }

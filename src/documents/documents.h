@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "core/file_stamp.h"
 
 #include "shell/app_state.h"
 #include "shell/seams.h"
@@ -48,12 +51,17 @@ class Documents {
   void LoadDocument(const std::wstring& path);
   void MM_File_CreateClick();
   void MM_File_OpenClick();
-  void MM_File_SaveClick();
+  // False when nothing was written: the document is untitled, or the user
+  // kept a file that another program changed.
+  bool MM_File_SaveClick();
   // Save As: asks for a name, then writes the text there; false when the
   // user cancelled the dialog.
   bool SaveDocumentAs();
   // Whether the window may close over the text (the close question).
   bool FormClose();
+  // The window came to the front: a file that another program changed while
+  // the text is not modified is offered to be loaded again, once per change.
+  void CheckFileOnDisk();
   // Every edit of the text, whatever made it, marks it as modified.
   void MarkTextEdited();
   void Backup_TimerTimer();
@@ -62,6 +70,9 @@ class Documents {
  private:
   // The text now belongs to the file path: it is unmodified and Save is on.
   void TakeFileName(const std::filesystem::path& path);
+  // The text and the file now agree: what the file looks like is remembered.
+  void NoteFileWritten(const std::filesystem::path& path);
+  bool ChangedOnDisk() const;
   // New's and Open's question about modified text; false when the text
   // should stay.
   bool SettleUnsavedDocument();
@@ -74,6 +85,11 @@ class Documents {
   // What each file dialog proposes next: the name and filter last chosen in it.
   FileDialogResult open_dialog_choice_;
   FileDialogResult save_dialog_choice_;
+  // The file as last loaded or saved (nullopt: there was none), and a change
+  // the user chose not to load.
+  std::optional<FileStamp> disk_stamp_;
+  std::optional<FileStamp> declined_stamp_;
+  bool checking_disk_ = false;  // the reload question is open
 };
 
 }  // namespace tarnpad

@@ -22,6 +22,9 @@ namespace tarnpad {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"T_Form";
+// Posted on activation: the question about a file changed on disk waits
+// until the activation is done.
+constexpr UINT kCheckFileOnDisk = WM_APP + 1;
 
 HICON ProgramIcon() {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
@@ -146,6 +149,12 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) PostMessageW(window_, kCheckFileOnDisk, 0, 0);
+      break;
+    case kCheckFileOnDisk:
+      Dispatch([this] { documents_->CheckFileOnDisk(); });
+      return 0;
     case WM_SETFOCUS:
       // Back from a box or another program: the editor takes the keys again,
       // unless the settings page stands in its place.

@@ -11,16 +11,19 @@ namespace tarnpad {
 namespace {
 
 // The steps that ran, in order, for a given answer to the save question.
-std::string StepsRun(const AppState& state, BoxAnswer answer, bool save_as_writes = true) {
+std::string StepsRun(const AppState& state, BoxAnswer answer, bool saves_write = true) {
   std::string log;
   const UnsavedTextSteps steps = {[&] {
                                     log += "ask ";
                                     return answer;
                                   },
-                                  [&] { log += "save "; },
+                                  [&] {
+                                    log += "save ";
+                                    return saves_write;
+                                  },
                                   [&] {
                                     log += "save-as ";
-                                    return save_as_writes;
+                                    return saves_write;
                                   }};
   const bool goes_on = SettleUnsavedText(state, steps);
   return log + (goes_on ? "go-on" : "stop");
@@ -33,6 +36,7 @@ TEST(DocumentFlow, TheAnswersToTheSaveQuestion) {
   state.TextModified = true;
   state.CurrentFileName = "doc.txt";
   EXPECT_EQ(StepsRun(state, BoxAnswer::Yes), "ask save go-on");
+  EXPECT_EQ(StepsRun(state, BoxAnswer::Yes, false), "ask save stop");  // the save was declined
   EXPECT_EQ(StepsRun(state, BoxAnswer::No), "ask go-on");
   EXPECT_EQ(StepsRun(state, BoxAnswer::Cancel), "ask stop");
 
@@ -40,7 +44,7 @@ TEST(DocumentFlow, TheAnswersToTheSaveQuestion) {
   EXPECT_EQ(StepsRun(state, BoxAnswer::Yes), "ask save-as go-on");
   EXPECT_EQ(StepsRun(state, BoxAnswer::Yes, false), "ask save-as stop");
   EXPECT_THROW(
-      SettleUnsavedText(state, {[] { return BoxAnswer::Yes; }, [] {},
+      SettleUnsavedText(state, {[] { return BoxAnswer::Yes; }, [] { return true; },
                                 []() -> bool { throw Failure(L"Failed to Save Stream"); }}),
       Failure);
 }

@@ -137,5 +137,42 @@ TEST_F(DocumentsTest, AFailedSaveAsKeepsTheNameAndTheTitles) {
   EXPECT_TRUE(documents_->State().TextModified);
 }
 
+// Another program writes the file behind the editor's back.
+TEST_F(DocumentsTest, AFileChangedOnDiskIsNeitherOverwrittenNorReloadedUnasked) {
+  const std::filesystem::path file = folder_ / "page.php";
+  PutFileBytes(file, "mine");
+  dialogs_.choices = {file};
+  documents_->MM_File_OpenClick();
+
+  PutFileBytes(file, "theirs!");
+  documents_->CheckFileOnDisk();  // unmodified text: the new version is offered
+  ASSERT_EQ(boxes_.asked.size(), 1u);
+  EXPECT_EQ(boxes_.asked.back(), L"Файл изменён другой программой. Загрузить его заново?");
+  EXPECT_EQ(text_.Text(), "mine");  // declined
+  documents_->CheckFileOnDisk();    // the same change is not offered twice
+  EXPECT_EQ(boxes_.asked.size(), 1u);
+
+  Type("x");
+  EXPECT_FALSE(documents_->MM_File_SaveClick());  // "Перезаписать?" answered No
+  EXPECT_EQ(boxes_.asked.back(), L"Файл изменён другой программой. Перезаписать?");
+  EXPECT_EQ(FileBytes(file), "theirs!");
+  EXPECT_TRUE(documents_->State().TextModified);
+  boxes_.answers = {BoxAnswer::Yes};
+  EXPECT_TRUE(documents_->MM_File_SaveClick());
+  EXPECT_EQ(FileBytes(file), "xmine");
+
+  std::filesystem::remove(file);  // a deleted file is simply written again
+  Type("y");
+  EXPECT_TRUE(documents_->MM_File_SaveClick());
+  EXPECT_EQ(FileBytes(file), "xymine");
+  EXPECT_EQ(boxes_.asked.size(), 3u);  // no question for the deleted file
+
+  PutFileBytes(file, "reloaded");
+  boxes_.answers = {BoxAnswer::Yes};
+  documents_->CheckFileOnDisk();
+  EXPECT_EQ(text_.Text(), "reloaded");
+  EXPECT_FALSE(documents_->State().TextModified);
+}
+
 }  // namespace
 }  // namespace tarnpad
