@@ -113,8 +113,20 @@ void Documents::MM_File_OpenClick() {
       DialogRequest(kOpenDialogTitle, kOpenDialogFilter, open_dialog_choice_));
   if (!choice) return;
   open_dialog_choice_ = *choice;
-  LoadDocument(choice->path.wstring());
-  TakeFileName(choice->path);
+  TakeDocument(choice->path);
+}
+
+void Documents::OpenDroppedFiles(const std::vector<std::filesystem::path>& paths) {
+  if (paths.empty() || !SettleUnsavedDocument()) return;
+  TakeDocument(paths.front());
+  if (paths.size() > 1) {
+    status_.ShowDocumentState(L"Открыт первый из " + std::to_wstring(paths.size()) + L" файлов");
+  }
+}
+
+void Documents::TakeDocument(const std::filesystem::path& path) {
+  LoadDocument(path.wstring());
+  TakeFileName(path);
   state_.BackupPending = false;
   status_.ShowDocumentState(L"");
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/file_stamp.h"
 
@@ -51,6 +52,10 @@ class Documents {
   void LoadDocument(const std::wstring& path);
   void MM_File_CreateClick();
   void MM_File_OpenClick();
+  // Files dropped on the window: the first opens as through Open, the
+  // question about modified text first; the status bar says when there were
+  // more.
+  void OpenDroppedFiles(const std::vector<std::filesystem::path>& paths);
   // False when nothing was written: the document is untitled, or the user
   // kept a file that another program changed.
   bool MM_File_SaveClick();
@@ -68,6 +73,9 @@ class Documents {
   void MM_File_DORN_RenewClick();
 
  private:
+  // Open's work once the file is chosen: loads it when it exists and takes
+  // its name in any case.
+  void TakeDocument(const std::filesystem::path& path);
   // The text now belongs to the file path: it is unmodified and Save is on.
   void TakeFileName(const std::filesystem::path& path);
   // The text and the file now agree: what the file looks like is remembered.

@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <vector>
 
 #include "core/failure.h"
 #include "documents/document_flow.h"
@@ -67,6 +70,7 @@ void MainForm::Compose() {
   documents.seams = seams_;
   documents_ = std::make_unique<Documents>(documents);
   BindEditorEvents();
+  DragAcceptFiles(window_, TRUE);
   // A failure in any window of the program shows in the main window's box.
   SetFailureReporter([this](const std::wstring& message) { ShowFailure(message); });
   Dispatch([this] { FormCreate(); });
@@ -155,6 +159,19 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case kCheckFileOnDisk:
       Dispatch([this] { documents_->CheckFileOnDisk(); });
       return 0;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wparam);
+      std::vector<std::filesystem::path> paths;
+      const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+      for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.emplace_back(path);
+      }
+      DragFinish(drop);
+      Dispatch([this, &paths] { documents_->OpenDroppedFiles(paths); });
+      return 0;
+    }
     case WM_SETFOCUS:
       // Back from a box or another program: the editor takes the keys again,
       // unless the settings page stands in its place.

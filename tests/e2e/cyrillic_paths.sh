@@ -25,10 +25,11 @@ start_program "$exe" "$first"
 expect_caption "Velbrin Tarnpad - $first" "the Cyrillic path on the command line was not loaded"
 click_into "$window"
 xdotool key --delay 50 ctrl+End
-type_text ' мир'
+# Plain keys: this run is about the paths (Cyrillic typing has its own run).
+xdotool type --delay 50 ' ok'
 xdotool key ctrl+s
 sleep 0.5
-expect_file_bytes "$folder/Привет.txt" '\xcf\xf0\xe8\xe2\xe5\xf2 \xec\xe8\xf0' \
+expect_file_bytes "$folder/Привет.txt" '\xcf\xf0\xe8\xe2\xe5\xf2 ok' \
   "Ctrl+S did not save into the Cyrillic path"
 
 xdotool key ctrl+o

@@ -1,6 +1,13 @@
 // New, Open, Save, Save As, closing, backups and the header refresh in a
 // real main window, with scripted dialogs and boxes.
+#include <windows.h>
+
 #include <gtest/gtest.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
 
 #include "core/text_document.h"
 #include "documents/document_flow.h"
@@ -330,6 +337,41 @@ TEST_F(DocumentsTest, AHeaderRefreshThatChangesTheTextIsAnEdit) {
   form.MM_File_SaveClick();
   form.MM_File_DORN_RenewClick();  // the same values again: no change
   EXPECT_EQ(Flags(), L"saved +copy:Изменён");
+}
+
+// The drop the shell hands to a window that accepts files.
+HDROP DropOf(const std::vector<fs::path>& paths) {
+  std::wstring names;
+  for (const fs::path& path : paths) names += path.wstring() + L'\0';
+  names += L'\0';
+  const std::size_t bytes = names.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), bytes);
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST_F(DocumentsTest, FilesDroppedOnTheWindowOpenTheFirstAfterTheQuestion) {
+  const fs::path first = WriteFile(folder_ / L"первый.txt", "first");
+  const fs::path second = WriteFile(folder_ / L"b.txt", "second");
+  MainForm& form = Start();
+  EXPECT_NE(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  Type(L"typed");
+  surroundings_.boxes.answers = {BoxAnswer::Cancel};
+  SendMessageW(form.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({first})), 0);
+  EXPECT_EQ(Text(), "typed");
+
+  surroundings_.boxes.answers = {BoxAnswer::No};
+  SendMessageW(form.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({first, second})), 0);
+  ASSERT_EQ(surroundings_.boxes.shown.size(), 2u);
+  EXPECT_EQ(LastBox().text, L"Файл не сохранен. Сохранить?");
+  EXPECT_EQ(Text(), "first");
+  EXPECT_EQ(form.Caption(), L"Velbrin Tarnpad - " + first.wstring());
+  EXPECT_FALSE(form.State().TextModified);
+  EXPECT_EQ(Panel(2), L"Открыт первый из 2 файлов");
 }
 
 }  // namespace
