@@ -74,8 +74,21 @@ begin_e2e_test() {
 }
 
 end_e2e_test() {
-  [[ -n $pid ]] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
+  if [[ -n $pid ]] && kill "$pid" 2>/dev/null; then
+    for _ in $(seq 1 50); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
+  # A program killed over modified text leaves a recovery copy, which the
+  # next test's start would offer.
+  rm -rf "$work" "$(recovery_folder)"
+}
+
+# Where the program keeps recovery copies in the Wine prefix.
+recovery_folder() {
+  local users=("${WINEPREFIX:?}"/drive_c/users/*)
+  echo "${users[0]}/AppData/Local/Velbrin Tarnpad/recovery"
 }
 
 # Starts the program $1 under Wine with the remaining arguments and waits for

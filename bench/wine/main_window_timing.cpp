@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -52,6 +53,28 @@ int wmain(int argc, wchar_t** argv) {
            SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
            UpdateWindow(editor);
          }));
+  // The recovery copy of modified text: the text is copied on the interface
+  // thread, and written in the background.
+  SendMessageW(editor, WM_CHAR, L'x', 0);
+  const std::filesystem::path copies = tarnpad::RecoveryFolder();
+  const auto copy_written = [&] {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(copies, ignored)) {
+      if (entry.path().extension() == ".note") return true;
+    }
+    return false;
+  };
+  // Each attempt runs on the interface thread; until the room for the copy
+  // is made in the background, an attempt only checks and returns.
+  double pause = 0;
+  Report("recovery copy, from the edit to the copy on disk", Milliseconds([&] {
+           while (!copy_written()) {
+             pause =
+                 std::max(pause, Milliseconds([&] { form.DocumentFiles().WriteRecoveryCopy(); }));
+             Sleep(10);
+           }
+         }));
+  Report("  longest pause of the interface thread", pause);
   HWND status_bar = tarnpad::FindWindowById(form.Handle(), tarnpad::MainForm::kStatusBarId);
   const auto* panels = dynamic_cast<tarnpad::StatusBar*>(tarnpad::Control::FromHandle(status_bar));
   std::printf("status panel 3 holds %zu characters\n", panels->PanelText(3).size());

@@ -97,6 +97,10 @@ std::string TextDocument::Text() const {
   return TextRange(0, Length());
 }
 
+void TextDocument::AppendText(std::string& out) const {
+  impl_->AppendRange(0, Length(), out);
+}
+
 Position TextDocument::Anchor() const {
   return impl_->CurrentSelection().anchor;
 }

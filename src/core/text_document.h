@@ -98,6 +98,9 @@ class TextDocument {
   char ByteAt(Position pos) const;  // 0 outside the text
   std::string TextRange(Position start, Position end) const;
   std::string Text() const;  // the whole text
+  // Appends the whole text to out, within the room out already has when
+  // that suffices.
+  void AppendText(std::string& out) const;
 
   // --- Selection -----------------------------------------------------------
   // The anchor stays put while the caret moves; start/end are their minimum

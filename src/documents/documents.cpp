@@ -1,5 +1,6 @@
 #include "documents/documents.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "core/document_file.h"
@@ -11,6 +12,11 @@
 
 namespace tarnpad {
 namespace {
+
+// The recovery copy follows the first edit after the last copy this late,
+// and is tried again this soon when the store was not ready.
+constexpr int kRecoveryDelay = 3000;
+constexpr int kRecoveryRetry = 250;
 
 constexpr const wchar_t* kOpenDialogTitle = L"Открытие файла";
 constexpr const wchar_t* kOpenDialogFilter =
@@ -39,7 +45,11 @@ FileDialogRequest DialogRequest(const wchar_t* title, const wchar_t* filter,
 }  // namespace
 
 Documents::Documents(const DocumentsArgs& args)
-    : text_(*args.text), status_(*args.status), window_(*args.window), seams_(args.seams) {
+    : text_(*args.text),
+      status_(*args.status),
+      window_(*args.window),
+      seams_(args.seams),
+      recovery_(args.recovery) {
   state_.AppTitle = kAppTitle;
   state_.ProgramDir = seams_.program_dir;
 }
@@ -70,6 +80,7 @@ void Documents::LoadDocument(const std::wstring& path) {
 void Documents::TakeFileName(const std::filesystem::path& path) {
   state_.CurrentFileName = path;
   state_.TextModified = false;
+  DropRecoveryCopy();
   NoteFileWritten(path);
   window_.EnableSave();
 }
@@ -102,6 +113,7 @@ void Documents::MM_File_CreateClick() {
   UpdateTitle(L"");  // the caption alone: the taskbar title stays
   text_.ClearEditorText();
   state_.TextModified = false;
+  DropRecoveryCopy();
   status_.ShowDocumentState(L"");
 }
 
@@ -141,6 +153,7 @@ bool Documents::MM_File_SaveClick() {
   }
   SaveEditorText(text_, state_.CurrentFileName);
   state_.TextModified = false;
+  DropRecoveryCopy();
   NoteFileWritten(state_.CurrentFileName);
   return true;
 }
@@ -187,6 +200,7 @@ bool Documents::SaveDocumentAs() {
   SaveEditorText(text_, choice->path);
   state_.CurrentFileName = choice->path;
   state_.TextModified = false;
+  DropRecoveryCopy();
   NoteFileWritten(choice->path);
   UpdateTitle(choice->path.wstring());
   return true;
@@ -203,6 +217,63 @@ void Documents::MarkTextEdited() {
   state_.TextModified = true;
   state_.BackupPending = true;
   status_.ShowDocumentState(L"Изменён");
+  // Not pushed back by later edits: typing on never goes unprotected for
+  // longer than the delay.
+  if (recovery_ && !recovery_copy_scheduled_) {
+    recovery_copy_scheduled_ = true;
+    recovery_->PrepareRoom(static_cast<std::size_t>(text_.Length()));
+    window_.ScheduleRecoveryCopy(kRecoveryDelay);
+  }
+}
+
+// The text is copied here, on the interface thread; the writing goes on in
+// the background. A copy still being written puts this one off.
+void Documents::WriteRecoveryCopy() {
+  recovery_copy_scheduled_ = false;
+  if (!recovery_ || !state_.TextModified) return;
+  if (!recovery_->WriteInBackground(text_, state_.CurrentFileName)) {
+    recovery_copy_scheduled_ = true;
+    window_.ScheduleRecoveryCopy(kRecoveryRetry);
+  }
+}
+
+void Documents::DropRecoveryCopy() {
+  if (recovery_) recovery_->Remove();
+}
+
+void Documents::OfferRecovery() {
+  if (!recovery_) return;
+  for (const std::string& id : recovery_->OrphanedCopies()) {
+    const std::optional<RecoveryCopy> copy = recovery_->Read(id);
+    if (copy) {
+      const std::wstring whose =
+          copy->file_name.empty() ? L"нового документа" : L"файла " + copy->file_name.wstring();
+      const BoxAnswer answer = seams_.boxes->Show(
+          BoxKind::Plain, window_.TaskbarTitle(),
+          L"Найден несохранённый текст " + whose + L". Восстановить?", BoxButtons::YesNo);
+      if (answer == BoxAnswer::Yes) {
+        Restore(*copy);
+        // The old copy goes only once this instance keeps its own.
+        recovery_->PrepareRoom(copy->text.size());
+        recovery_->Wait();
+        WriteRecoveryCopy();
+        recovery_->Wait();
+        recovery_->Discard(id);
+        return;
+      }
+    }
+    recovery_->Discard(id);
+  }
+}
+
+void Documents::Restore(const RecoveryCopy& copy) {
+  text_.LoadText(copy.text);
+  text_.SetCaret(std::min(copy.caret, text_.Length()));
+  state_.CurrentFileName = copy.file_name;
+  NoteFileWritten(copy.file_name);
+  if (!copy.file_name.empty()) window_.EnableSave();
+  UpdateTitle(copy.file_name.wstring());
+  MarkTextEdited();
 }
 
 void Documents::Backup_TimerTimer() {

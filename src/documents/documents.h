@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/file_stamp.h"
+#include "documents/recovery_store.h"
 
 #include "shell/app_state.h"
 #include "shell/seams.h"
@@ -24,12 +25,15 @@ class DocumentWindow {
   virtual void ShowTaskbarTitle(const std::wstring& title) = 0;
   // The menu command Save, which stays off until the text has a file.
   virtual void EnableSave() = 0;
+  // WriteRecoveryCopy is to run once, this many milliseconds from now.
+  virtual void ScheduleRecoveryCopy(int delay) = 0;
 };
 
 struct DocumentsArgs {
   TextDocument* text = nullptr;  // the editor's text
   StatusSink* status = nullptr;
   DocumentWindow* window = nullptr;
+  RecoveryStore* recovery = nullptr;  // none: no recovery copies
   Seams seams;
 };
 
@@ -67,8 +71,14 @@ class Documents {
   // The window came to the front: a file that another program changed while
   // the text is not modified is offered to be loaded again, once per change.
   void CheckFileOnDisk();
-  // Every edit of the text, whatever made it, marks it as modified.
+  // Every edit of the text, whatever made it, marks it as modified, and a
+  // recovery copy of it follows within seconds.
   void MarkTextEdited();
+  // Keeps a copy of modified text for the next start after a crash.
+  void WriteRecoveryCopy();
+  // At start-up: offers the text of an instance that ended without saving
+  // it; Yes opens it as modified text under its file's name.
+  void OfferRecovery();
   void Backup_TimerTimer();
   void MM_File_DORN_RenewClick();
 
@@ -81,6 +91,9 @@ class Documents {
   // The text and the file now agree: what the file looks like is remembered.
   void NoteFileWritten(const std::filesystem::path& path);
   bool ChangedOnDisk() const;
+  // The text is no longer modified: its recovery copy goes.
+  void DropRecoveryCopy();
+  void Restore(const RecoveryCopy& copy);
   // New's and Open's question about modified text; false when the text
   // should stay.
   bool SettleUnsavedDocument();
@@ -98,6 +111,8 @@ class Documents {
   std::optional<FileStamp> disk_stamp_;
   std::optional<FileStamp> declined_stamp_;
   bool checking_disk_ = false;  // the reload question is open
+  RecoveryStore* recovery_;
+  bool recovery_copy_scheduled_ = false;
 };
 
 }  // namespace tarnpad

@@ -88,6 +88,8 @@ struct Seams {
   Shell* shell = nullptr;
   RandomSource* random = nullptr;
   std::filesystem::path program_dir;
+  // Where recovery copies of modified text are kept; empty: none are.
+  std::filesystem::path recovery_dir;
 };
 
 }  // namespace tarnpad

@@ -28,6 +28,7 @@ constexpr wchar_t kFormClass[] = L"T_Form";
 // Posted on activation: the question about a file changed on disk waits
 // until the activation is done.
 constexpr UINT kCheckFileOnDisk = WM_APP + 1;
+constexpr UINT_PTR kRecoveryTimerId = 2;
 
 HICON ProgramIcon() {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
@@ -68,6 +69,10 @@ void MainForm::Compose() {
   documents.status = _StatusBar.get();
   documents.window = this;
   documents.seams = seams_;
+  if (!seams_.recovery_dir.empty()) {
+    recovery_ = std::make_unique<RecoveryStore>(seams_.recovery_dir);
+    documents.recovery = recovery_.get();
+  }
   documents_ = std::make_unique<Documents>(documents);
   BindEditorEvents();
   DragAcceptFiles(window_, TRUE);
@@ -110,6 +115,10 @@ void MainForm::ShowTaskbarTitle(const std::wstring& title) {
 
 void MainForm::ShowCaption(const std::wstring& caption) {
   SetWindowTextW(window_, caption.c_str());
+}
+
+void MainForm::ScheduleRecoveryCopy(int delay) {
+  SetTimer(window_, kRecoveryTimerId, static_cast<UINT>(delay), nullptr);
 }
 
 void MainForm::EnableSave() {
@@ -191,9 +200,14 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam) DestroyWindow(window_);
       return 0;
     case WM_TIMER:
-      // The timer ticks on while a box is open, the error box of a failed
-      // copy included: a tick during a tick is skipped, so failures do not
-      // pile up boxes.
+      if (wparam == kRecoveryTimerId) {
+        KillTimer(window_, kRecoveryTimerId);
+        Dispatch([this] { documents_->WriteRecoveryCopy(); });
+        return 0;
+      }
+      // The backup timer ticks on while a box is open, the error box of a
+      // failed copy included: a tick during a tick is skipped, so failures
+      // do not pile up boxes.
       if (!backup_tick_running_) {
         backup_tick_running_ = true;
         Dispatch([this] { Backup_TimerTimer(); });

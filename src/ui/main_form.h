@@ -132,6 +132,7 @@ class MainForm : public WindowBase<MainForm>, private DocumentWindow {
   void ShowCaption(const std::wstring& caption) override;
   void ShowTaskbarTitle(const std::wstring& title) override;
   void EnableSave() override;
+  void ScheduleRecoveryCopy(int delay) override;
   // Everything after the window itself: controls, fonts, events, start-up.
   void Compose();
   void CreateControls();
@@ -184,6 +185,7 @@ class MainForm : public WindowBase<MainForm>, private DocumentWindow {
   std::unique_ptr<ToolsPanel> tools_;
   std::unique_ptr<FragmentsTab> fragments_;
   std::unique_ptr<SettingsPage> settings_page_;
+  std::unique_ptr<RecoveryStore> recovery_;  // outlives the documents that use it
   std::unique_ptr<Documents> documents_;
 };
 

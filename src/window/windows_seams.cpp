@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -103,6 +104,14 @@ void WindowsShell::OpenWebAddress(const std::wstring& address) {
 bool WindowsShell::InsertKeyState() {
   // The low bit: toggled on; the high bit: held down.
   return (GetKeyState(VK_INSERT) & 0x8001) != 0;
+}
+
+std::filesystem::path RecoveryFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
+    return {};
+  }
+  return std::filesystem::path(folder) / L"Velbrin Tarnpad" / L"recovery";
 }
 
 }  // namespace tarnpad

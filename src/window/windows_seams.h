@@ -53,6 +53,10 @@ class WindowsShell : public Shell {
   bool InsertKeyState() override;
 };
 
+// "Velbrin Tarnpad\recovery" in the user's local application-data folder;
+// empty when the system names none.
+std::filesystem::path RecoveryFolder();
+
 // All of them together, handed to the main window.
 struct WindowsSurroundings {
   WindowsMessageBoxes boxes;
@@ -68,7 +72,8 @@ struct WindowsSurroundings {
             .clock = &clock,
             .shell = &shell,
             .random = &random,
-            .program_dir = program_dir};
+            .program_dir = program_dir,
+            .recovery_dir = RecoveryFolder()};
   }
   // The main window owns the boxes and the dialogs once it exists.
   void SetOwner(HWND owner) {

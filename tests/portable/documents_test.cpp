@@ -55,6 +55,8 @@ struct FakeWindow : DocumentWindow, StatusSink {
   std::wstring TaskbarTitle() const override { return taskbar_title; }
   void ShowTaskbarTitle(const std::wstring& title) override { taskbar_title = title; }
   void EnableSave() override { save_enabled = true; }
+  void ScheduleRecoveryCopy(int) override { ++recovery_copies_scheduled; }
+  int recovery_copies_scheduled = 0;
   void ShowDocumentState(const std::wstring& text) override { state = text; }
   void ShowDate(const std::wstring& text) override { date = text; }
 };
@@ -69,6 +71,7 @@ class DocumentsTest : public ::testing::Test {
     args.seams.boxes = &boxes_;
     args.seams.file_dialogs = &dialogs_;
     args.seams.program_dir = folder_.Path();
+    args.recovery = &recovery_;
     documents_ = std::make_unique<Documents>(args);
   }
   void Type(const std::string& bytes) {
@@ -81,6 +84,8 @@ class DocumentsTest : public ::testing::Test {
   FakeBoxes boxes_;
   FakeDialogs dialogs_;
   FakeWindow window_;
+  ScratchFolder recovery_folder_;
+  RecoveryStore recovery_{recovery_folder_.Path()};
   std::unique_ptr<Documents> documents_;
 };
 
@@ -172,6 +177,53 @@ TEST_F(DocumentsTest, AFileChangedOnDiskIsNeitherOverwrittenNorReloadedUnasked) 
   documents_->CheckFileOnDisk();
   EXPECT_EQ(text_.Text(), "reloaded");
   EXPECT_FALSE(documents_->State().TextModified);
+}
+
+// Modified text has a recovery copy until it is saved; a copy that a killed
+// instance left is offered at start-up and comes back as modified text.
+TEST_F(DocumentsTest, RecoveryCopiesFollowTheTextAndComeBackAfterACrash) {
+  const auto copies = [this] {
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(recovery_folder_.Path())) {
+      count += entry.path().extension() == ".text";
+    }
+    return count;
+  };
+  Type("a");
+  Type("b");
+  EXPECT_EQ(window_.recovery_copies_scheduled, 1);  // later edits do not push it back
+  recovery_.Wait();                                 // the room for the copy is made
+  documents_->WriteRecoveryCopy();
+  recovery_.Wait();
+  EXPECT_EQ(copies(), 1u);
+  boxes_.answers = {BoxAnswer::Yes};
+  dialogs_.choices = {folder_ / "saved.txt"};
+  ASSERT_TRUE(documents_->SaveDocumentAs());
+  EXPECT_EQ(copies(), 0u);
+
+  PutFileBytes(recovery_folder_ / "7-1.text", "lost text");
+  PutFileBytes(recovery_folder_ / "7-1.note",
+               "file=" + (folder_ / "page.php").string() + "\ncaret=4\n");
+  PutFileBytes(recovery_folder_ / "8-1.text", "unwanted");
+  PutFileBytes(recovery_folder_ / "8-1.note", "file=\n");
+  std::filesystem::last_write_time(
+      recovery_folder_ / "8-1.note",
+      std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+  boxes_.answers = {BoxAnswer::No, BoxAnswer::Yes};
+  documents_->OfferRecovery();
+  ASSERT_EQ(boxes_.asked.size(), 2u);
+  EXPECT_EQ(boxes_.asked[0], L"Найден несохранённый текст нового документа. Восстановить?");
+  EXPECT_EQ(boxes_.asked[1], L"Найден несохранённый текст файла " +
+                                 (folder_ / "page.php").wstring() + L". Восстановить?");
+  EXPECT_EQ(text_.Text(), "lost text");
+  EXPECT_EQ(text_.Caret(), 4);
+  EXPECT_EQ(documents_->State().CurrentFileName, folder_ / "page.php");
+  EXPECT_TRUE(documents_->State().TextModified);
+  EXPECT_EQ(window_.taskbar_title, L"Velbrin Tarnpad - page.php");
+  // Only this instance's own copy of the restored text is left.
+  EXPECT_FALSE(std::filesystem::exists(recovery_folder_ / "7-1.text"));
+  EXPECT_FALSE(std::filesystem::exists(recovery_folder_ / "8-1.text"));
+  EXPECT_EQ(copies(), 1u);
 }
 
 }  // namespace

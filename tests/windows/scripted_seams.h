@@ -3,10 +3,12 @@
 // Seams that answer from a script and record what was asked, so a test
 // never blocks on a modal window and never depends on today's date.
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/instance_lock.h"
 #include "shell/seams.h"
 
 namespace tarnpad {
@@ -92,6 +94,13 @@ struct ScriptedSurroundings {
   ScriptedClock clock;
   ScriptedShell shell;
   SystemRandomSource random;
+  // A recovery folder of this run's own, removed afterwards.
+  std::filesystem::path recovery_dir = std::filesystem::temp_directory_path() /
+                                       ("tarnpad-recovery-" + std::to_string(CurrentProcessId()));
+  ~ScriptedSurroundings() {
+    std::error_code ignored;
+    std::filesystem::remove_all(recovery_dir, ignored);
+  }
   Seams seams(const std::filesystem::path& program_dir) {
     Seams result;
     result.boxes = &boxes;
@@ -100,6 +109,7 @@ struct ScriptedSurroundings {
     result.shell = &shell;
     result.random = &random;
     result.program_dir = program_dir;
+    result.recovery_dir = recovery_dir;
     return result;
   }
 };
