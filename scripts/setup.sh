@@ -11,7 +11,7 @@ packages=(
   wine wine64
   xvfb xdotool xclip imagemagick locales
   fonts-liberation fonts-dejavu-core
-  python3
+  python3 python3-xlib
 )
 
 missing=()
