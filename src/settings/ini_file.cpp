@@ -12,6 +12,13 @@ namespace tarnpad {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
+// Editors that save in UTF-8 may put this mark first; it stays where it is
+// and is no part of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::size_t ContentStart(std::string_view bytes) {
+  return bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
 
 // One line of the file: its text is [begin, end), without the line break;
 // next is where the following line starts (the end of the file for the last).
@@ -24,7 +31,7 @@ struct LineSpan {
 // A line ends at LF; a CR just before the LF belongs to the break.
 std::vector<LineSpan> SplitLines(std::string_view bytes) {
   std::vector<LineSpan> lines;
-  std::size_t begin = 0;
+  std::size_t begin = ContentStart(bytes);
   while (begin < bytes.size()) {
     const std::size_t lf = bytes.find('\n', begin);
     if (lf == std::string_view::npos) {
@@ -129,7 +136,7 @@ std::string WithValue(std::string bytes, std::string_view section, std::string_v
     insertion.append(key_line).append(kLineBreak);
     bytes.insert(last.next, insertion);
   } else {
-    if (!bytes.empty() && bytes.back() != '\n') bytes.append(kLineBreak);
+    if (bytes.size() > ContentStart(bytes) && bytes.back() != '\n') bytes.append(kLineBreak);
     bytes.append("[").append(section).append("]").append(kLineBreak);
     bytes.append(key_line).append(kLineBreak);
   }

@@ -64,6 +64,21 @@ TEST_F(IniFileTest, WritesTouchOnlyTheirKeysLine) {
   EXPECT_EQ(FileBytes(created.Path()), "[Backup]\r\nUse=0\r\n");
 }
 
+// A file saved by an editor that starts UTF-8 files with a byte-order mark.
+TEST_F(IniFileTest, ALeadingByteOrderMarkIsSkippedAndKept) {
+  PutFileBytes(path_, "\xEF\xBB\xBF[Backup]\r\nUse=1\r\n");
+  IniFile file(path_);
+  EXPECT_TRUE(file.ReadFlag("Backup", "Use", false));
+  file.WriteFlag("Backup", "Use", false);
+  file.WriteString("Navigation", "List", "Wide");
+  EXPECT_EQ(FileBytes(path_),
+            "\xEF\xBB\xBF[Backup]\r\nUse=0\r\n[Navigation]\r\nList=Wide\r\n");
+
+  PutFileBytes(path_, "\xEF\xBB\xBF");  // the mark alone
+  file.WriteFlag("Backup", "Edited", true);
+  EXPECT_EQ(FileBytes(path_), "\xEF\xBB\xBF[Backup]\r\nEdited=1\r\n");
+}
+
 TEST_F(IniFileTest, AFailedWriteSaysWhereAndLeavesTheFileAsItWas) {
   const std::filesystem::path in_missing_folder = folder_ / "gone" / "tarnpad.ini";
   EXPECT_EQ(WriteFailure(in_missing_folder), L"Unable to write to " + in_missing_folder.wstring());
