@@ -129,9 +129,24 @@ expect_file_bytes() {
 
 # Waits for the program's box titled $1 and answers it with key $2.
 answer_box() {
-  local box WIDTH HEIGHT
-  box=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+  local box= candidate area=0 WIDTH HEIGHT
+  # The main window (and the hidden owner of the taskbar button) may carry
+  # the same title: the box is the largest other window of that name.
+  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null
+  for _ in $(seq 1 100); do
+    for candidate in $(xdotool search --onlyvisible --name "^$1\$"); do
+      [[ $candidate == "${window:-}" ]] && continue
+      eval "$(xdotool getwindowgeometry --shell "$candidate")"
+      if ((WIDTH * HEIGHT > area)); then
+        box=$candidate
+        area=$((WIDTH * HEIGHT))
+      fi
+    done
+    ((area > 2000)) && break
+    sleep 0.1
+  done
   [[ -n $box ]] || e2e_fail "no box titled $1"
+  eval "$(xdotool getwindowgeometry --shell "$box")"
   eval "$(xdotool getwindowgeometry --shell "$box")"
   # The focus comes from a click; the text above the buttons is a safe spot.
   xdotool mousemove --window "$box" $((WIDTH / 2)) 12 click 1

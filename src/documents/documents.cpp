@@ -110,7 +110,9 @@ bool Documents::SettleUnsavedDocument() {
 void Documents::MM_File_CreateClick() {
   if (!SettleUnsavedDocument()) return;
   state_.CurrentFileName.clear();
-  UpdateTitle(L"");  // the caption alone: the taskbar title stays
+  // Both titles leave the closed file, so no later box names it either.
+  UpdateTitle(L"");
+  window_.ShowTaskbarTitle(state_.AppTitle);
   text_.ClearEditorText();
   state_.TextModified = false;
   DropRecoveryCopy();
@@ -136,9 +138,12 @@ void Documents::OpenDroppedFiles(const std::vector<std::filesystem::path>& paths
   }
 }
 
+// A name that names no file yet is in the titles all the same: they name
+// the file that Save writes to.
 void Documents::TakeDocument(const std::filesystem::path& path) {
   LoadDocument(path.wstring());
   TakeFileName(path);
+  UpdateTitle(path.wstring());
   state_.BackupPending = false;
   status_.ShowDocumentState(L"");
 }
@@ -202,6 +207,7 @@ bool Documents::SaveDocumentAs() {
   state_.TextModified = false;
   DropRecoveryCopy();
   NoteFileWritten(choice->path);
+  window_.EnableSave();
   UpdateTitle(choice->path.wstring());
   return true;
 }

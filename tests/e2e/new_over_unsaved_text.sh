@@ -32,7 +32,7 @@ expect_caption "Velbrin Tarnpad" "Yes did not start afresh after saving"
 click_into "$window"
 xdotool type --delay 50 'two'
 xdotool key ctrl+n
-answer_box "Velbrin Tarnpad - doc.txt" n
+answer_box "Velbrin Tarnpad" n
 sleep 0.5
 expect_file_bytes "$work/doc.txt" 'text one' "No wrote the file"
 # Text that No kept would still be modified, and the close would ask.

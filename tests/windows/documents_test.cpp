@@ -71,14 +71,15 @@ TEST_F(DocumentsTest, OpenLoadsTheChosenFileOrKeepsTheTextForANewNameAndRemember
   EXPECT_EQ(Request(2).proposed_name, second);
   EXPECT_EQ(Request(2).filter_index, 3);
 
-  // A name that does not exist keeps the text and the titles; Save writes there.
+  // A name that does not exist keeps the text and is named in the titles;
+  // Save writes there.
   const fs::path typed = folder_ / L"новый.txt";
   Type(L"x");
   WillChoose(typed);
   surroundings_.boxes.answers = {BoxAnswer::No};  // do not save the typing first
   form.MM_File_OpenClick();
   EXPECT_EQ(Text(), "xsecond");
-  EXPECT_EQ(Titles(), Titles(second, L"b.txt"));
+  EXPECT_EQ(Titles(), Titles(typed, L"новый.txt"));
   EXPECT_EQ(form.State().CurrentFileName, typed);
   EXPECT_EQ(Flags(), L"saved -copy:");
   EXPECT_TRUE(SaveEnabled());
@@ -97,7 +98,7 @@ TEST_F(DocumentsTest, NewAndOpenAskAboutModifiedTextOnlyAndFollowTheAnswer) {
   EXPECT_TRUE(surroundings_.boxes.shown.empty());
   EXPECT_EQ(Text(), "");
   EXPECT_TRUE(form.State().CurrentFileName.empty());
-  EXPECT_EQ(Titles(), L"Velbrin Tarnpad | Velbrin Tarnpad - a.txt");
+  EXPECT_EQ(Titles(), L"Velbrin Tarnpad | Velbrin Tarnpad");  // the closed file is named nowhere
   EXPECT_EQ(Flags(), L"saved +copy:");
   EXPECT_TRUE(SaveEnabled());
   form.MM_File_SaveClick();  // untitled: nothing happens
@@ -186,12 +187,15 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndAsksBeforeReplacingAnotherFileBut
   EXPECT_EQ(form.State().CurrentFileName, target);
   EXPECT_EQ(Flags(), L"saved +copy:Изменён");
   EXPECT_EQ(Titles(), Titles(target, L"v.d.m.no-extension"));
-  EXPECT_FALSE(SaveEnabled());
+  EXPECT_TRUE(SaveEnabled());  // the document has a name now
 
-  // The tool button saves while the menu item is disabled.
+  // The menu command and the tool button save alike.
   Type(L"c");
-  SendMessageW(form.Handle(), WM_COMMAND, kCmdToolSave, 0);
+  SendMessageW(form.Handle(), WM_COMMAND, kCmdFileSave, 0);
   EXPECT_EQ(ReadFile(target), "abc");
+  Type(L"d");
+  SendMessageW(form.Handle(), WM_COMMAND, kCmdToolSave, 0);
+  EXPECT_EQ(ReadFile(target), "abcd");
   WillChoose(target);
   form.MM_File_Save_AsClick();
   EXPECT_EQ(Request(1).proposed_name, target);
@@ -210,7 +214,7 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentAndAsksBeforeReplacingAnotherFileBut
   EXPECT_EQ(LastBox().buttons, BoxButtons::YesNo);
   EXPECT_NE(LastBox().text.find(other.wstring()), std::wstring::npos);
   EXPECT_EQ(Request(3).proposed_name, other);
-  EXPECT_EQ(ReadFile(other), "abc+");
+  EXPECT_EQ(ReadFile(other), "abcd+");
   EXPECT_EQ(form.State().CurrentFileName, other);
 }
 
