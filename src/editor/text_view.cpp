@@ -187,6 +187,13 @@ void TextView::CopySelection() {
   }
 }
 
+void TextView::SetOverwriteMode(bool overwrite) {
+  if (overwrite == overwrite_) return;
+  overwrite_ = overwrite;
+  if (GetFocus() == window_) ShowOwnCaret();  // a block caret while overwriting
+  if (onOverwriteChanged) onOverwriteChanged();
+}
+
 void TextView::PasteClipboard() {
   if (readOnly_) return;
   if (const std::optional<std::string> text = ClipboardText(window_)) {

@@ -76,8 +76,10 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   void SetDpi(int dpi);
   int LineHeight() const { return font_.LineHeight(); }
 
-  // Insert toggles it: typed characters then replace the one under the caret.
+  // Typing replaces the character after the caret; the Insert key flips it.
   bool OverwriteMode() const { return overwrite_; }
+  void SetOverwriteMode(bool overwrite);
+  std::function<void()> onOverwriteChanged;
 
  private:
   friend class WindowBase<TextView>;

@@ -91,8 +91,7 @@ void TextView::RunCommand(EditorCommand command) {
       ScrollToCaret();
       break;
     case EditorCommand::ToggleOverwrite:
-      overwrite_ = editable && !overwrite_;
-      if (GetFocus() == window_) ShowOwnCaret();
+      SetOverwriteMode(editable && !overwrite_);
       break;
     case EditorCommand::ContextMenu: {
       POINT point = CaretClientPoint();

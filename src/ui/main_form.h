@@ -153,11 +153,11 @@ class MainForm : public WindowBase<MainForm>, private DocumentWindow {
   void OpenEscapeDropdown();  // F6
   void OpenSymbolDropdown();  // F5
   void ShowPopupMenu(HMENU menu, POINT screen);
-  // The status bar follows the editor: caret, selection, insert mode, and
+  // The status bar follows the editor: caret, selection, typing mode, and
   // "Изменён" once its text is edited, whatever edited it.
   void RichEditSelectionChange();
   void RichEditKeyPress(wchar_t key);
-  void RichEditKeyUp(UINT key);
+  void ShowTypingMode();
 
   Seams seams_;
   std::unique_ptr<TaskbarOwner> owner_;  // holds the taskbar button

@@ -117,8 +117,9 @@ void MainForm::RichEditKeyPress(wchar_t) {
   documents_->MarkTextEdited();
 }
 
-void MainForm::RichEditKeyUp(UINT) {
-  _StatusBar->ShowInsertMode(seams_.shell->InsertKeyState());
+// Panel 5 shows what typing does; nothing else changes the editor's mode.
+void MainForm::ShowTypingMode() {
+  _StatusBar->ShowTypingMode(RichEdit->OverwriteMode());
 }
 
 }  // namespace tarnpad

@@ -143,7 +143,7 @@ void MainForm::BindEditorEvents() {
   RichEdit->onSelectionChanged = [this] { Dispatch([this] { RichEditSelectionChange(); }); };
   RichEdit->onKeyPress = [this](wchar_t key) { Dispatch([this, key] { RichEditKeyPress(key); }); };
   RichEdit->onTextEdited = [this] { Dispatch([this] { documents_->MarkTextEdited(); }); };
-  RichEdit->onKeyUp = [this](UINT key) { Dispatch([this, key] { RichEditKeyUp(key); }); };
+  RichEdit->onOverwriteChanged = [this] { Dispatch([this] { ShowTypingMode(); }); };
   RichEdit->onContextMenu = [this](POINT screen, bool) {
     ShowPopupMenu(menus_.editor_popup.get(), screen);
   };

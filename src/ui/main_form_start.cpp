@@ -1,4 +1,5 @@
 // Start-up of the main window and its backup timer.
+#include "editor/text_view.h"
 #include "navigation/navigation_panel.h"
 #include "navigation/panel_rules.h"
 #include "tools/tools_panel.h"
@@ -21,6 +22,9 @@ void MainForm::FormCreate() {
   navigation_->SetWidth(kHiddenNavigationWidth);
   tools_->SetHeight(kToolsCollapsedHeight);
   _StatusBar->ShowDate(seams_.clock->ShortDateText());
+  // Typing starts as the Insert key's toggle says: on means overwriting.
+  RichEdit->SetOverwriteMode(seams_.shell->InsertKeyState());
+  ShowTypingMode();
   SetToolsStripHeight(0);
   EnableMenuItem(menus_.bar, kCmdFileSave, MF_BYCOMMAND | MF_GRAYED);
   SetBackupTimerEnabled(State().BackupUse);

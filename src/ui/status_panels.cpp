@@ -31,8 +31,8 @@ void StatusPanels::ShowCaret(const TextDocument& document) {
   bar_.SetPanelText(kSelection, texts.selection);
 }
 
-void StatusPanels::ShowInsertMode(bool insert_key_on) {
-  bar_.SetPanelText(kInsertMode, insert_key_on ? L"Вставка" : L"Замена");
+void StatusPanels::ShowTypingMode(bool overwrite) {
+  bar_.SetPanelText(kInsertMode, overwrite ? L"Замена" : L"Вставка");
 }
 
 void StatusPanels::ShowDocumentState(const std::wstring& text) {

@@ -25,7 +25,7 @@ class StatusPanels final : public StatusSink {
   void UpdatePanels() { bar_.UpdatePanels(); }
 
   void ShowCaret(const TextDocument& document);
-  void ShowInsertMode(bool insert_key_on);
+  void ShowTypingMode(bool overwrite);
   void ShowDocumentState(const std::wstring& text) override;
   void ShowDate(const std::wstring& text) override;
 

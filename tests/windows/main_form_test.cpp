@@ -42,7 +42,7 @@ TEST_F(MainFormTest, StartsUntitledWithPanelsCollapsed) {
     EXPECT_FALSE(form.BackupTimerEnabled());
     EXPECT_EQ(Panel(2), L"Статус");
     EXPECT_EQ(Panel(4), L"08.12.2026");
-    EXPECT_EQ(Panel(5), L"Режим вставки");
+    EXPECT_EQ(Panel(5), L"Вставка");
     EXPECT_TRUE(surroundings_.boxes.shown.empty());
   }
 }
@@ -123,15 +123,27 @@ TEST_F(MainFormTest, EveryEditAndEveryCharacterKeyMarksTheTextModified) {
   EXPECT_TRUE(form.State().BackupPending);
 }
 
-TEST_F(MainFormTest, KeyReleaseShowsTheInsertKeyState) {
+// Panel 5 and typing are one state: it starts as the Insert key's toggle
+// says, and the Insert key alone flips it.
+TEST_F(MainFormTest, PanelFiveShowsWhatTypingDoes) {
   Start();
-  HWND editor = Editor().Handle();
-  surroundings_.shell.insert_key = true;
-  SendMessageW(editor, WM_KEYUP, 'A', 0);
   EXPECT_EQ(Panel(5), L"Вставка");
-  surroundings_.shell.insert_key = false;
-  SendMessageW(editor, WM_KEYUP, VK_INSERT, 0);
+  Editor().Document().LoadText("abc");
+  Type(L"x");
+  EXPECT_EQ(Editor().Document().Text(), "xabc");
+  SendMessageW(Editor().Handle(), WM_KEYDOWN, VK_INSERT, 0);
   EXPECT_EQ(Panel(5), L"Замена");
+  Type(L"y");
+  EXPECT_EQ(Editor().Document().Text(), "xybc");
+  SendMessageW(Editor().Handle(), WM_KEYUP, VK_INSERT, 0);  // a key release changes nothing
+  EXPECT_EQ(Panel(5), L"Замена");
+
+  surroundings_.shell.insert_key = true;  // toggled on before the start
+  Start();
+  EXPECT_EQ(Panel(5), L"Замена");
+  Editor().Document().LoadText("abc");
+  Type(L"z");
+  EXPECT_EQ(Editor().Document().Text(), "zbc");
 }
 
 TEST_F(MainFormTest, AFailingHandlerIsShownInTheErrorBoxTitledWithTheTaskbarTitle) {

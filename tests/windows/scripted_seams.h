@@ -81,7 +81,7 @@ class ScriptedClock : public Clock {
 class ScriptedShell : public Shell {
  public:
   std::vector<std::wstring> opened;
-  bool insert_key = true;
+  bool insert_key = false;  // the Insert key's toggle, off as after a start of the system
   void OpenWebAddress(const std::wstring& address) override { opened.push_back(address); }
   bool InsertKeyState() override { return insert_key; }
 };
