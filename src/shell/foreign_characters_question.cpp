@@ -20,9 +20,9 @@ std::wstring ForeignCharactersQuestion(std::size_t count) {
   return L"В тексте " + std::to_wstring(count) + L" " + CharactersWhich(count) +
          L" нет в кодировке Windows-1251.\n\n"
          L"Как вставить такие символы?\n"
-         L"«Ссылки» — числовыми ссылками HTML (α станет &#945;);\n"
-         L"«Знак ?» — знаками вопроса;\n"
-         L"«Отмена» — ничего не вставлять.";
+         L"«Ссылки» — числовыми ссылками HTML (например, &#945; вместо α)\n"
+         L"«Знак ?» — знаками вопроса\n"
+         L"«Отмена» — ничего не вставлять";
 }
 
 ChoiceCaptions ForeignCharactersChoices() {
