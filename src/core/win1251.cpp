@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace tarnpad {
 namespace {
@@ -81,6 +82,31 @@ bool StartsSurrogatePair(std::wstring_view text, std::size_t i) {
   return high >= 0xD800 && high <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF;
 }
 
+// The code point that starts at text[i]; i moves onto the last unit it takes.
+std::uint32_t TakeCodePoint(std::wstring_view text, std::size_t& i) {
+  const auto code = static_cast<std::uint32_t>(text[i]);
+  if (!StartsSurrogatePair(text, i)) return code;
+  const auto low = static_cast<std::uint32_t>(text[++i]);
+  return 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+}
+
+bool IsForeign(const EncodeTable& encoder, std::uint32_t code) {
+  return encoder[code] == kNoByte && code != static_cast<std::uint32_t>(kNoByte);
+}
+
+constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
+
+// Neither a surrogate half nor a value past the last code point of Unicode.
+bool IsCharacter(std::uint32_t code) {
+  return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+}
+
+void AppendReference(std::string& bytes, std::uint32_t code) {
+  bytes += "&#";
+  bytes += std::to_string(IsCharacter(code) ? code : kReplacementCharacter);
+  bytes += ';';
+}
+
 }  // namespace
 
 wchar_t DecodeByte(unsigned char byte) {
@@ -100,15 +126,31 @@ char EncodeChar(wchar_t ch) {
 }
 
 std::string EncodeText(std::wstring_view text) {
+  return EncodeText(text, ForeignCharacterForm::QuestionMark);
+}
+
+std::size_t CountForeignCharacters(std::wstring_view text) {
+  const EncodeTable& encoder = Encoder();
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsForeign(encoder, TakeCodePoint(text, i))) ++count;
+  }
+  return count;
+}
+
+std::string EncodeText(std::wstring_view text, ForeignCharacterForm form) {
   const EncodeTable& encoder = Encoder();
   std::string bytes;
   bytes.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto code = static_cast<std::uint32_t>(text[i]);
-    // A character beyond the BMP has no byte and becomes a single kNoByte,
-    // whether it arrives as a pair or as one value past the table.
-    if (StartsSurrogatePair(text, i)) ++i;
-    bytes += encoder[code];
+    // A character beyond the BMP is one foreign character, whether it
+    // arrives as a pair or as one value past the table.
+    const std::uint32_t code = TakeCodePoint(text, i);
+    if (form == ForeignCharacterForm::Reference && IsForeign(encoder, code)) {
+      AppendReference(bytes, code);
+    } else {
+      bytes += encoder[code];
+    }
   }
   return bytes;
 }

@@ -90,7 +90,7 @@ bool PutClipboardText(HWND owner, std::string_view bytes) {
   return true;
 }
 
-std::optional<std::string> ClipboardText(HWND owner) {
+std::optional<std::wstring> ClipboardText(HWND owner) {
   const OpenedClipboard clipboard(owner);
   if (!clipboard.IsOpen()) return std::nullopt;
   const HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -99,7 +99,7 @@ std::optional<std::string> ClipboardText(HWND owner) {
   if (locked.Data() == nullptr) return std::nullopt;
   const std::wstring_view stored(static_cast<const wchar_t*>(locked.Data()),
                                  GlobalSize(data) / sizeof(wchar_t));
-  return EncodeText(stored.substr(0, stored.find(L'\0')));
+  return std::wstring(stored.substr(0, stored.find(L'\0')));
 }
 
 }  // namespace tarnpad

@@ -17,8 +17,9 @@ namespace tarnpad {
 // stays busy or memory runs out.
 bool PutClipboardText(HWND owner, std::string_view bytes);
 
-// The clipboard's text as bytes (a character with no byte becomes '?'), or
-// nothing when it holds no text or stays busy.
-std::optional<std::string> ClipboardText(HWND owner);
+// The clipboard's text as it stands, up to its first NUL; nothing when it
+// holds no text or stays busy. Characters without a byte are the caller's
+// to decide on.
+std::optional<std::wstring> ClipboardText(HWND owner);
 
 }  // namespace tarnpad

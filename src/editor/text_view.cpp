@@ -98,8 +98,14 @@ LRESULT TextView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_UNICHAR:
       if (wparam == UNICODE_NOCHAR) return TRUE;
-      // Beyond the 16-bit range no character has a byte.
-      Character(wparam <= 0xFFFF ? static_cast<wchar_t>(wparam) : static_cast<wchar_t>(kNoByte));
+      if (wparam <= 0xFFFF) {
+        Character(static_cast<wchar_t>(wparam));
+      } else {
+        // Beyond the 16-bit range: the two halves that WM_CHAR would bring.
+        const auto offset = static_cast<unsigned>(wparam - 0x10000);
+        Character(static_cast<wchar_t>(0xD800 + (offset >> 10)));
+        Character(static_cast<wchar_t>(0xDC00 + (offset & 0x3FF)));
+      }
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -196,10 +202,25 @@ void TextView::SetOverwriteMode(bool overwrite) {
 
 void TextView::PasteClipboard() {
   if (readOnly_) return;
-  if (const std::optional<std::string> text = ClipboardText(window_)) {
-    document_.PasteText(*text);
+  const std::optional<std::wstring> text = ClipboardText(window_);
+  if (!text) return;
+  if (const std::optional<std::string> bytes = BytesToInsert(*text)) {
+    document_.PasteText(*bytes);
     ScrollToCaret();
   }
+}
+
+std::optional<std::string> TextView::BytesToInsert(std::wstring_view text) {
+  const std::optional<ForeignCharacterForm> form = FormFor(text);
+  if (!form) return std::nullopt;
+  return EncodeText(text, *form);
+}
+
+std::optional<ForeignCharacterForm> TextView::FormFor(std::wstring_view text) {
+  const std::size_t count = CountForeignCharacters(text);
+  // Without foreign characters either form gives the same bytes.
+  if (count == 0 || !onForeignCharacters) return ForeignCharacterForm::QuestionMark;
+  return onForeignCharacters(count);
 }
 
 void TextView::DeleteSelection() {

@@ -2,11 +2,16 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "core/text_document.h"
+#include "core/win1251.h"
 #include "editor/key_bindings.h"
 #include "editor/line_columns.h"
 #include "editor/view_font.h"
@@ -54,6 +59,15 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   // event, so the owner learns of it even when something later fails.
   std::function<void()> onTextEdited;
   std::function<void(POINT screen, bool fromKeyboard)> onContextMenu;
+  // Text about to go in (a paste, a typed character, a replacement) holds
+  // count characters that have no Windows-1251 byte: the owner says in which
+  // form they go in, or nothing to leave the text as it is. Without an owner
+  // they go in as "?".
+  std::function<std::optional<ForeignCharacterForm>(std::size_t count)> onForeignCharacters;
+
+  // text as the bytes to put into the document, its foreign characters in
+  // the form the owner chooses; nothing when the owner cancels.
+  std::optional<std::string> BytesToInsert(std::wstring_view text);
 
   // Editing commands, as the keys run them. In read-only mode the ones that
   // would change the text do nothing.
@@ -121,6 +135,9 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   Position MoveTarget(CaretMove move, bool extend);
   Position VerticalTarget(std::int64_t lines);
   void TypeCharacter(wchar_t ch);
+  std::wstring CompleteCharacter(wchar_t ch);
+  std::optional<ForeignCharacterForm> FormFor(std::wstring_view text);
+  std::optional<ForeignCharacterForm> FormForTyped(std::wstring_view typed, std::wstring& held);
   void ButtonDown(POINT client, bool doubleClick);
   void MouseMove(POINT client);
   void StopDragging();
@@ -153,6 +170,12 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   int wheelRemainder_ = 0;
   bool dragging_ = false;
   wchar_t pendingHighSurrogate_ = 0;
+  // While the question about typed foreign characters is open, the
+  // characters that arrive meanwhile (the rest of an input method's text)
+  // wait here for its answer.
+  std::optional<std::wstring> heldCharacters_;
+  // While the held characters go in: the answer they take without asking.
+  std::optional<ForeignCharacterForm> heldForm_;
 };
 
 }  // namespace tarnpad

@@ -1,5 +1,6 @@
 // The keyboard, the mouse, the wheel and the scroll bars of TextView.
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -22,9 +23,19 @@ bool KeyHeld(int virtualKey) {
 bool IsHighSurrogate(wchar_t ch) {
   return ch >= 0xD800 && ch <= 0xDBFF;
 }
-bool IsLowSurrogate(wchar_t ch) {
-  return ch >= 0xDC00 && ch <= 0xDFFF;
-}
+
+// Empties an optional member when the scope ends, however it ends.
+template <typename T>
+class ResetOnExit {
+ public:
+  explicit ResetOnExit(std::optional<T>& value) : value_(value) {}
+  ~ResetOnExit() { value_.reset(); }
+  ResetOnExit(const ResetOnExit&) = delete;
+  ResetOnExit& operator=(const ResetOnExit&) = delete;
+
+ private:
+  std::optional<T>& value_;
+};
 
 bool IsVertical(CaretMove move) {
   return move == CaretMove::LineUp || move == CaretMove::LineDown || move == CaretMove::PageUp ||
@@ -45,6 +56,10 @@ void TextView::KeyDown(UINT virtualKey) {
 }
 
 void TextView::Character(wchar_t ch) {
+  if (heldCharacters_) {
+    *heldCharacters_ += ch;
+    return;
+  }
   if (onKeyPress) onKeyPress(ch);
   const EditorCommand command = CommandForCharacter(ch);
   if (command != EditorCommand::None) {
@@ -113,18 +128,42 @@ void TextView::RunCommand(EditorCommand command) {
 
 void TextView::TypeCharacter(wchar_t ch) {
   if (readOnly_) return;
-  // A character beyond the 16-bit range comes as two halves and has no byte:
-  // the pair becomes one kNoByte, as does a half without its partner.
-  const wchar_t pendingHigh = std::exchange(pendingHighSurrogate_, L'\0');
-  if (pendingHigh != L'\0' && !IsLowSurrogate(ch)) {
-    document_.TypeText(std::string(1, kNoByte), overwrite_);
-  }
+  const std::wstring typed = CompleteCharacter(ch);
+  if (typed.empty()) return;
+  std::wstring held;
+  const std::optional<ForeignCharacterForm> form = FormForTyped(typed, held);
+  // After Cancel the held characters go nowhere either: they came in the
+  // same go as the one asked about.
+  if (!form) return;
+  document_.TypeText(EncodeText(typed, *form), overwrite_);
+  ScrollToCaret();
+  if (held.empty()) return;
+  heldForm_ = form;
+  const ResetOnExit endReplay(heldForm_);
+  for (const wchar_t heldCh : held) Character(heldCh);
+}
+
+// A character beyond the 16-bit range comes as two halves: the first waits
+// for the second. A half without its partner goes in as what it is.
+std::wstring TextView::CompleteCharacter(wchar_t ch) {
+  std::wstring typed;
+  if (pendingHighSurrogate_ != L'\0') typed += std::exchange(pendingHighSurrogate_, L'\0');
   if (IsHighSurrogate(ch)) {
     pendingHighSurrogate_ = ch;
   } else {
-    document_.TypeText(std::string(1, EncodeChar(ch)), overwrite_);
+    typed += ch;
   }
-  ScrollToCaret();
+  return typed;
+}
+
+std::optional<ForeignCharacterForm> TextView::FormForTyped(std::wstring_view typed,
+                                                           std::wstring& held) {
+  if (heldForm_) return heldForm_;
+  heldCharacters_.emplace();
+  const ResetOnExit endHolding(heldCharacters_);
+  const std::optional<ForeignCharacterForm> form = FormFor(typed);
+  held = std::move(*heldCharacters_);
+  return form;
 }
 
 void TextView::MoveCaret(CaretMove move, bool extend) {

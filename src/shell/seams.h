@@ -22,6 +22,15 @@ enum class BoxKind {
 enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
+// The captions of a question's three buttons, in its own words where "Yes"
+// and "No" would not say what they do; they still answer Yes, No and Cancel.
+// "&" marks the access key, "&&" shows an ampersand.
+struct ChoiceCaptions {
+  std::wstring yes;
+  std::wstring no;
+  std::wstring cancel;
+};
+
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
@@ -29,6 +38,9 @@ class MessageBoxes {
   // always titled "Confirm".
   virtual BoxAnswer Show(BoxKind kind, const std::wstring& title, const std::wstring& text,
                          BoxButtons buttons) = 0;
+  // A Yes/No/Cancel box whose buttons carry the given captions.
+  virtual BoxAnswer ShowChoice(BoxKind kind, const std::wstring& title, const std::wstring& text,
+                               const ChoiceCaptions& captions) = 0;
   // A one-line input box; nullopt when cancelled.
   virtual std::optional<std::wstring> InputBox(const std::wstring& caption,
                                                const std::wstring& prompt,

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/text_document.h"
-#include "core/win1251.h"
 #include "editor/text_view.h"
 #include "tools/search_replace.h"
 #include "tools/tools_panel_rules.h"
@@ -158,11 +157,13 @@ void ToolsPanel::SearchMore() {
 
 void ToolsPanel::ReplaceAll() {
   const std::optional<std::string> from = SearchableBytes(Replace_From_Edit->Text());
-  if (!from) return;
-  // The replacement goes in as typing would put it: a character without a
-  // byte becomes "?".
-  const std::string to = EncodeText(Replace_To_Edit->Text());
-  tarnpad::ReplaceAll(editor_.Document(), *from, to, AvailableMemory());
+  // Without a hit there is nothing to ask about the replacement.
+  if (!from || !FindLineContaining(editor_.Document(), *from, 0)) return;
+  // The replacement goes in as typing would put it, foreign characters in
+  // the form the editor's owner chooses.
+  const std::optional<std::string> to = editor_.BytesToInsert(Replace_To_Edit->Text());
+  if (!to) return;
+  tarnpad::ReplaceAll(editor_.Document(), *from, *to, AvailableMemory());
 }
 
 // Each font is applied before the one it replaces is released.

@@ -4,11 +4,13 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <utility>
 
 #include "editor/text_view.h"
 #include "navigation/fragments_tab.h"
 #include "navigation/navigation_panel.h"
+#include "shell/foreign_characters_question.h"
 #include "tools/tools_panel.h"
 #include "ui/main_form.h"
 #include "ui/status_panels.h"
@@ -146,6 +148,11 @@ void MainForm::BindEditorEvents() {
   RichEdit->onOverwriteChanged = [this] { Dispatch([this] { ShowTypingMode(); }); };
   RichEdit->onContextMenu = [this](POINT screen, bool) {
     ShowPopupMenu(menus_.editor_popup.get(), screen);
+  };
+  RichEdit->onForeignCharacters = [this](std::size_t count) {
+    std::optional<ForeignCharacterForm> form;  // a failing question inserts nothing
+    Dispatch([this, count, &form] { form = AskForeignCharacterForm(*seams_.boxes, count); });
+    return form;
   };
 }
 

@@ -1,6 +1,7 @@
 #include "window/message_box_win.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "window/dpi.h"
@@ -16,7 +17,8 @@ constexpr int kIconSize = 32;
 constexpr int kIconGap = 12;
 constexpr int kMaxTextWidth = 480;
 constexpr int kMinClientWidth = 200;
-constexpr int kButtonWidth = 88;
+constexpr int kButtonWidth = 88;        // at least; wider for a longer caption
+constexpr int kButtonTextPadding = 12;  // on either side of a caption
 constexpr int kButtonHeight = 26;
 constexpr int kButtonGap = 8;
 constexpr int kBandPadding = 12;  // around the buttons, in the band at the bottom
@@ -26,18 +28,24 @@ constexpr UINT kTextFormat = DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREF
 
 struct Button {
   int id;
-  const wchar_t* caption;
+  std::wstring caption;
+  int width = 0;  // in pixels, once measured
 };
 
 class MessageBoxDialog : public ModalDialog {
  public:
   MessageBoxDialog(BoxKind kind, const std::wstring& title, const std::wstring& text,
                    BoxButtons buttons);
+  // The same box with its Yes, No and Cancel buttons captioned otherwise.
+  MessageBoxDialog(BoxKind kind, const std::wstring& title, const std::wstring& text,
+                   const ChoiceCaptions& captions);
   BoxAnswer Show(HWND owner);
 
  private:
   INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void CreateContents();
+  // Every button as wide as the longest caption needs, kButtonWidth at least.
+  void MeasureButtons(HDC dc, int dpi);
   void Paint() const;
   bool HasButton(int id) const;
 
@@ -71,6 +79,14 @@ MessageBoxDialog::MessageBoxDialog(BoxKind kind, const std::wstring& title,
   if (cancel) buttons_.push_back({IDCANCEL, L"Cancel"});
   default_id_ = yes_no ? IDYES : IDOK;
   escape_id_ = cancel ? IDCANCEL : yes_no ? IDNO : IDOK;
+}
+
+MessageBoxDialog::MessageBoxDialog(BoxKind kind, const std::wstring& title,
+                                   const std::wstring& text, const ChoiceCaptions& captions)
+    : MessageBoxDialog(kind, title, text, BoxButtons::YesNoCancel) {
+  buttons_[0].caption = captions.yes;
+  buttons_[1].caption = captions.no;
+  buttons_[2].caption = captions.cancel;
 }
 
 BoxAnswer MessageBoxDialog::Show(HWND owner) {
@@ -135,6 +151,7 @@ void MessageBoxDialog::CreateContents() {
   RECT measured{0, 0, max_width, 0};
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &measured,
             DT_CALCRECT | kTextFormat);
+  MeasureButtons(dc, dpi);
   SelectObject(dc, old_font);
   ReleaseDC(Window(), dc);
 
@@ -150,7 +167,8 @@ void MessageBoxDialog::CreateContents() {
   band_top_ = content_height + 2 * px(kPadding);
 
   const int button_count = static_cast<int>(buttons_.size());
-  const int buttons_width = button_count * px(kButtonWidth) + (button_count - 1) * px(kButtonGap);
+  int buttons_width = (button_count - 1) * px(kButtonGap);
+  for (const Button& button : buttons_) buttons_width += button.width;
   const int client_width = std::max({static_cast<int>(text_bounds_.right) + px(kPadding),
                                      buttons_width + 2 * px(kBandPadding), px(kMinClientWidth)});
   const int client_height = band_top_ + 2 * px(kBandPadding) + px(kButtonHeight);
@@ -160,15 +178,26 @@ void MessageBoxDialog::CreateContents() {
   for (const Button& button : buttons_) {
     DWORD style = WS_TABSTOP | (button.id == default_id_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     if (&button == &buttons_.front()) style |= WS_GROUP;
-    const HWND control = CreateControl(
-        {L"BUTTON", button.caption, style,
-         RECT{left, top, left + px(kButtonWidth), top + px(kButtonHeight)}, button.id},
-        font_.get());
+    const HWND control =
+        CreateControl({L"BUTTON", button.caption.c_str(), style,
+                       RECT{left, top, left + button.width, top + px(kButtonHeight)}, button.id},
+                      font_.get());
     if (button.id == default_id_) SetFocus(control);
-    left += px(kButtonWidth) + px(kButtonGap);
+    left += button.width + px(kButtonGap);
   }
   SendMessageW(Window(), DM_SETDEFID, static_cast<WPARAM>(default_id_), 0);
   PlaceCentredOnOwner(client_width, client_height);
+}
+
+void MessageBoxDialog::MeasureButtons(HDC dc, int dpi) {
+  int width = Scale(kButtonWidth, dpi);
+  for (const Button& button : buttons_) {
+    RECT measured{};
+    DrawTextW(dc, button.caption.c_str(), static_cast<int>(button.caption.size()), &measured,
+              DT_CALCRECT | DT_SINGLELINE);
+    width = std::max<int>(width, measured.right + 2 * Scale(kButtonTextPadding, dpi));
+  }
+  for (Button& button : buttons_) button.width = width;
 }
 
 void MessageBoxDialog::Paint() const {
@@ -198,6 +227,11 @@ void MessageBoxDialog::Paint() const {
 BoxAnswer ShowMessageBox(HWND owner, BoxKind kind, const std::wstring& title,
                          const std::wstring& text, BoxButtons buttons) {
   return MessageBoxDialog(kind, title, text, buttons).Show(owner);
+}
+
+BoxAnswer ShowMessageBox(HWND owner, BoxKind kind, const std::wstring& title,
+                         const std::wstring& text, const ChoiceCaptions& captions) {
+  return MessageBoxDialog(kind, title, text, captions).Show(owner);
 }
 
 }  // namespace tarnpad

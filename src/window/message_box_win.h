@@ -16,5 +16,9 @@ namespace tarnpad {
 // a box with OK alone). The text wraps to a sensible width.
 BoxAnswer ShowMessageBox(HWND owner, BoxKind kind, const std::wstring& title,
                          const std::wstring& text, BoxButtons buttons);
+// A Yes/No/Cancel box whose buttons carry the given captions; the buttons
+// grow to fit them, all to the same width.
+BoxAnswer ShowMessageBox(HWND owner, BoxKind kind, const std::wstring& title,
+                         const std::wstring& text, const ChoiceCaptions& captions);
 
 }  // namespace tarnpad

@@ -56,6 +56,12 @@ BoxAnswer WindowsMessageBoxes::Show(BoxKind kind, const std::wstring& title,
   return ShowMessageBox(owner_, kind, title, text, buttons);
 }
 
+BoxAnswer WindowsMessageBoxes::ShowChoice(BoxKind kind, const std::wstring& title,
+                                          const std::wstring& text,
+                                          const ChoiceCaptions& captions) {
+  return ShowMessageBox(owner_, kind, title, text, captions);
+}
+
 std::optional<std::wstring> WindowsMessageBoxes::InputBox(const std::wstring& caption,
                                                           const std::wstring& prompt,
                                                           const std::wstring& initial) {

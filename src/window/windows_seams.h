@@ -19,6 +19,8 @@ class WindowsMessageBoxes : public MessageBoxes {
 
   BoxAnswer Show(BoxKind kind, const std::wstring& title, const std::wstring& text,
                  BoxButtons buttons) override;
+  BoxAnswer ShowChoice(BoxKind kind, const std::wstring& title, const std::wstring& text,
+                       const ChoiceCaptions& captions) override;
   std::optional<std::wstring> InputBox(const std::wstring& caption, const std::wstring& prompt,
                                        const std::wstring& initial) override;
 

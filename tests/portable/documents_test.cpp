@@ -23,6 +23,10 @@ struct FakeBoxes : MessageBoxes {
     if (!answers.empty()) answers.pop_front();
     return answer;
   }
+  BoxAnswer ShowChoice(BoxKind kind, const std::wstring& title, const std::wstring& text,
+                       const ChoiceCaptions&) override {
+    return Show(kind, title, text, BoxButtons::YesNoCancel);
+  }
   std::optional<std::wstring> InputBox(const std::wstring&, const std::wstring&,
                                        const std::wstring&) override {
     return std::nullopt;

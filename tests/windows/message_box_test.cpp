@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "modal_script.h"
 #include "window/message_box_win.h"
@@ -65,6 +66,52 @@ TEST(ModalMessageBox, TitlesAndButtonCaptionsAreOurOwn) {
   ShowMessageBox(error.Window(), BoxKind::Error, L"Velbrin Tarnpad", L"Failed.", BoxButtons::Ok);
   EXPECT_EQ(error.SeenTitle(), L"Velbrin Tarnpad");
   EXPECT_EQ(error.SeenTexts(), L"OK|");
+}
+
+BoxAnswer Choose(ModalStep step, const ChoiceCaptions& captions) {
+  ScriptedOwner owner({std::move(step)});
+  return ShowMessageBox(owner.Window(), BoxKind::Confirmation, L"", L"Text", captions);
+}
+
+TEST(ModalMessageBox, ChoiceButtonsCarryTheirOwnCaptionsAndAnswerYesNoCancel) {
+  const ChoiceCaptions captions{L"&Ссылки &&#...;", L"&Знак ?", L"Отмена"};
+  ScriptedOwner owner({PressKey(VK_ESCAPE)});
+  EXPECT_EQ(ShowMessageBox(owner.Window(), BoxKind::Confirmation, L"", L"Text", captions),
+            BoxAnswer::Cancel);
+  EXPECT_EQ(owner.SeenTexts(), L"&Ссылки &&#...;|&Знак ?|Отмена|");
+
+  EXPECT_EQ(Choose(PressKey(VK_RETURN), captions), BoxAnswer::Yes);
+  // Wine matches an access key beyond ASCII only when typed as a capital.
+  EXPECT_EQ(Choose(TypeText(L"З"), captions), BoxAnswer::No);
+  EXPECT_EQ(Choose(TypeText(L"С"), captions), BoxAnswer::Yes);
+  EXPECT_EQ(Choose(ClickChild(L"&Знак ?"), captions), BoxAnswer::No);
+  EXPECT_EQ(Choose(ClickCloseButton(), captions), BoxAnswer::Cancel);
+}
+
+TEST(ModalMessageBox, ButtonsGrowAlikeToFitALongCaption) {
+  const auto button_widths = [](const ChoiceCaptions& captions) {
+    std::vector<int> widths;
+    ScriptedOwner owner;
+    owner.Add([&widths](HWND dialog) {
+      for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT bounds{};
+        GetWindowRect(child, &bounds);
+        widths.push_back(bounds.right - bounds.left);
+      }
+      return true;
+    });
+    owner.Add(PressKey(VK_ESCAPE));
+    ShowMessageBox(owner.Window(), BoxKind::Confirmation, L"", L"Text", captions);
+    return widths;
+  };
+  const std::vector<int> standard = button_widths({L"&Yes", L"&No", L"Cancel"});
+  const std::vector<int> long_caption =
+      button_widths({L"Вставить числовыми ссылками HTML", L"&No", L"Cancel"});
+  ASSERT_EQ(standard.size(), 3u);
+  ASSERT_EQ(long_caption.size(), 3u);
+  EXPECT_GT(long_caption[0], 2 * standard[0]);
+  EXPECT_EQ(long_caption[1], long_caption[0]);
+  EXPECT_EQ(long_caption[2], long_caption[0]);
 }
 
 TEST(ModalMessageBox, OwnerIsDisabledWhileOpenAndItsTimersKeepTicking) {

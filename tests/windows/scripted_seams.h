@@ -24,6 +24,7 @@ class ScriptedBoxes : public MessageBoxes {
   std::vector<Shown> shown;
   std::deque<BoxAnswer> answers;  // when empty: OK, or Cancel/No
   std::deque<std::optional<std::wstring>> inputs;
+  std::vector<ChoiceCaptions> choices;  // the captions of each choice, in order
 
   BoxAnswer Show(BoxKind kind, const std::wstring& title, const std::wstring& text,
                  BoxButtons buttons) override {
@@ -36,6 +37,12 @@ class ScriptedBoxes : public MessageBoxes {
     return buttons == BoxButtons::Ok      ? BoxAnswer::Ok
            : buttons == BoxButtons::YesNo ? BoxAnswer::No
                                           : BoxAnswer::Cancel;
+  }
+  // A choice is shown and answered as a Yes/No/Cancel box.
+  BoxAnswer ShowChoice(BoxKind kind, const std::wstring& title, const std::wstring& text,
+                       const ChoiceCaptions& captions) override {
+    choices.push_back(captions);
+    return Show(kind, title, text, BoxButtons::YesNoCancel);
   }
   std::optional<std::wstring> InputBox(const std::wstring&, const std::wstring&,
                                        const std::wstring&) override {

@@ -255,7 +255,7 @@ TEST_F(ToolsTest, ContextMenuEditsGoThroughTheClipboardAndCountAsEdits) {
   Load("abcd");
   Doc().SetSelection(1, 3);
   Command(kCmdCopy);
-  EXPECT_EQ(ClipboardText(window), "bc");
+  EXPECT_EQ(ClipboardText(window), L"bc");
   EXPECT_FALSE(form_->State().TextModified);
 
   Command(kCmdPaste);  // the very text that was selected
@@ -276,7 +276,7 @@ TEST_F(ToolsTest, ContextMenuEditsGoThroughTheClipboardAndCountAsEdits) {
   Doc().SetSelection(3, 1);
   Command(kCmdCut);
   EXPECT_EQ(Doc().Text(), "ad");
-  EXPECT_EQ(ClipboardText(window), "bc");
+  EXPECT_EQ(ClipboardText(window), L"bc");
   EXPECT_TRUE(Modified());
 
   Load("abcd");

@@ -19,8 +19,13 @@ TEST(Win1251AgainstSystem, EveryAssignedByteDecodesLikeCodePage1251) {
   }
 }
 
-TEST(Win1251AgainstSystem, SurrogatePairIsOneUnknownCharacter) {
+TEST(Win1251AgainstSystem, SurrogatePairIsOneForeignCharacter) {
   EXPECT_EQ(EncodeText(L"a\U0001F600b"), "a?b");
+  EXPECT_EQ(CountForeignCharacters(L"a\U0001F600b"), 1u);
+  EXPECT_EQ(EncodeText(L"a\U0001F600b", ForeignCharacterForm::Reference), "a&#128512;b");
+  // Two halves in the wrong order are two halves alone.
+  const std::wstring swapped{static_cast<wchar_t>(0xDE00), static_cast<wchar_t>(0xD83D)};
+  EXPECT_EQ(EncodeText(swapped, ForeignCharacterForm::Reference), "&#65533;&#65533;");
 }
 
 }  // namespace
