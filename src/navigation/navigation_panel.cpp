@@ -163,8 +163,9 @@ std::vector<std::string> NavigationPanel::Entries() const {
   return ListedEntries(*Navigation_ListBox);
 }
 
-void NavigationPanel::SetListFontName(const std::wstring& face) {
+void NavigationPanel::SetListFontName(const std::wstring& face, bool monospaced) {
   list_face_ = face;
+  list_monospaced_ = monospaced;
   ApplyListFont();
 }
 
@@ -182,7 +183,9 @@ void NavigationPanel::SetDpi(int dpi) {
 
 // The list gets the new font before the old one is released.
 void NavigationPanel::ApplyListFont() {
-  UniqueFont font(CreateScaledFont(list_face_.c_str(), list_height_, dpi_, false, RUSSIAN_CHARSET));
+  UniqueFont font = list_monospaced_ ? CreateMonospacedFont(list_face_.c_str(), list_height_, dpi_)
+                                     : UniqueFont(CreateScaledFont(list_face_.c_str(), list_height_,
+                                                                   dpi_, false, RUSSIAN_CHARSET));
   Navigation_ListBox->SetFont(font.get());
   list_font_ = std::move(font);
 }

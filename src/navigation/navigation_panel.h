@@ -58,8 +58,9 @@ class NavigationPanel {
   // The listed entries, in list order.
   std::vector<std::string> Entries() const;
 
-  // The list's font, as the settings choose it.
-  void SetListFontName(const std::wstring& face);
+  // The list's font, as the settings choose it; a monospaced face falls
+  // back to another monospaced one where the system lacks it.
+  void SetListFontName(const std::wstring& face, bool monospaced);
   void SetListFontPoints(int points);
   // The screen's resolution changed (or the form's font was applied to
   // every control): the list's font and item height follow.
@@ -81,6 +82,7 @@ class NavigationPanel {
   int saved_width_ = 400;              // SavedNavigationWidth
   int dpi_ = 96;
   std::wstring list_face_ = L"Small Fonts";
+  bool list_monospaced_ = false;
   int list_height_ = -9;  // 96-dpi pixels
   UniqueFont list_font_;  // the list borrows it
 

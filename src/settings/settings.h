@@ -41,6 +41,11 @@ void WriteNavigationFontSize(const std::filesystem::path& settings_file, Navigat
 // style, a small one for the compact style.
 const wchar_t* NavigationListFontName(NavigationListStyle style);
 
+// Whether that face is monospaced (the wide style's columns line up).
+inline bool NavigationListFontIsMonospaced(NavigationListStyle style) {
+  return style == NavigationListStyle::Wide;
+}
+
 // The navigation list's font size in points: 7, 8 or 9.
 int NavigationFontPoints(NavigationFontSize size);
 

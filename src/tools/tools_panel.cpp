@@ -168,7 +168,7 @@ void ToolsPanel::ReplaceAll() {
 
 // Each font is applied before the one it replaces is released.
 void ToolsPanel::SetDpi(int dpi) {
-  UniqueFont memo(CreateScaledFont(L"Lucida Console", -13, dpi, false, RUSSIAN_CHARSET));
+  UniqueFont memo(CreateMonospacedFont(L"Lucida Console", 13, dpi));
   UniqueFont buttons(CreateScaledFont(L"Arial", -11, dpi));
   Memo1->SetFont(memo.get());
   Button3->SetFont(buttons.get());

@@ -13,7 +13,8 @@ void MainForm::ReadSettings() {
   const Settings settings = tarnpad::ReadSettings(SettingsFile(State().ProgramDir));
   documents_->TakeBackupSettings(settings.BackupUse, settings.BackupEdited);
   if (settings.FontSize) navigation_->SetListFontPoints(NavigationFontPoints(*settings.FontSize));
-  navigation_->SetListFontName(NavigationListFontName(settings.ListStyle));
+  navigation_->SetListFontName(NavigationListFontName(settings.ListStyle),
+                               NavigationListFontIsMonospaced(settings.ListStyle));
 }
 
 void MainForm::CreateSettingsPage() {
@@ -30,7 +31,8 @@ void MainForm::CreateSettingsPage() {
     documents_->SetBackupEditedOnly(edited_only);
   };
   args.effects.listStyle = [this](NavigationListStyle style) {
-    navigation_->SetListFontName(NavigationListFontName(style));
+    navigation_->SetListFontName(NavigationListFontName(style),
+                                 NavigationListFontIsMonospaced(style));
   };
   args.effects.fontSize = [this](NavigationFontSize size) {
     navigation_->SetListFontPoints(NavigationFontPoints(size));
@@ -45,7 +47,8 @@ void MainForm::CreateSettingsPage() {
 void MainForm::N34Click() {
   const Settings stored = tarnpad::ReadSettings(SettingsFile(State().ProgramDir));
   documents_->TakeBackupSettings(stored.BackupUse, stored.BackupEdited);
-  navigation_->SetListFontName(NavigationListFontName(stored.ListStyle));
+  navigation_->SetListFontName(NavigationListFontName(stored.ListStyle),
+                               NavigationListFontIsMonospaced(stored.ListStyle));
   settings_page_->ShowStored(stored);
   _Notebook->ShowPage(L"Tune");
   // The hidden editor must not keep the keyboard.

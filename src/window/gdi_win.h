@@ -49,4 +49,10 @@ class SelectionScope {
 // The font the system uses for message boxes, sized for dpi.
 UniqueFont CreateMessageFont(int dpi);
 
+// A monospaced font with Russian letters, character height logical_height
+// (96-dpi pixels) scaled for dpi: the preferred face, or where the system
+// lacks it (or maps it to a proportional one) the first monospaced face of
+// "Courier New", "Consolas" and whatever the font mapper finds.
+UniqueFont CreateMonospacedFont(const wchar_t* preferred, int logical_height, int dpi);
+
 }  // namespace tarnpad

@@ -85,6 +85,18 @@ class FormFixture : public ::testing::Test {
   Edit& Notepad() const { return Find<Edit>(ToolsPanel::kNotepadId); }
   TabbedNotebook& ToolTabs() const { return Find<TabbedNotebook>(ToolsPanel::kTabsId); }
 
+  // Whether the control's font draws every character the same width.
+  static bool HasMonospacedFont(HWND control) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous =
+        SelectObject(screen, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;  // the bit means the opposite
+  }
+
   // Characters typed into the editor at its caret.
   void Type(const std::wstring& text) {
     for (wchar_t c : text) SendMessageW(Editor().Handle(), WM_CHAR, c, 0);

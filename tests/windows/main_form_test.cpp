@@ -42,6 +42,7 @@ TEST_F(MainFormTest, StartsUntitledWithPanelsCollapsed) {
     EXPECT_FALSE(form.BackupTimerEnabled());
     EXPECT_EQ(Panel(2), L"Статус");
     EXPECT_EQ(Panel(4), L"08.12.2026");
+    EXPECT_TRUE(HasMonospacedFont(Notepad().Handle()));
     EXPECT_EQ(Panel(5), L"Вставка");
     EXPECT_TRUE(surroundings_.boxes.shown.empty());
   }
