@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   googletest libgtest-dev libbenchmark-dev
   wine wine64
-  xvfb xdotool xclip imagemagick locales
+  xvfb xdotool xclip imagemagick locales zip unzip
   fonts-liberation fonts-dejavu-core
   python3 python3-xlib
 )
