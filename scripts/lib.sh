@@ -80,15 +80,9 @@ end_e2e_test() {
       sleep 0.1
     done
   fi
-  # A program killed over modified text leaves a recovery copy, which the
-  # next test's start would offer.
-  rm -rf "$work" "$(recovery_folder)"
-}
-
-# Where the program keeps recovery copies in the Wine prefix.
-recovery_folder() {
-  local users=("${WINEPREFIX:?}"/drive_c/users/*)
-  echo "${users[0]}/AppData/Local/Velbrin Tarnpad/recovery"
+  # A program killed over modified text leaves a recovery copy (in the
+  # prefix's users/NAME/AppData/Local), which the next test's start would offer.
+  rm -rf "$work" "${WINEPREFIX:?}"/drive_c/users/*/AppData/Local/"Velbrin Tarnpad"
 }
 
 # Starts the program $1 under Wine with the remaining arguments and waits for

@@ -12,8 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target tarnpad >/dev/null
+cmake --preset windows >&2
+cmake --build --preset windows --target tarnpad >&2
 
 version=$(sed -n 's/^FILEVERSION *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1.\2.\3/p' \
   resources/tarnpad.rc)

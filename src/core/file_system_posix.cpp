@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -122,7 +123,7 @@ void RemoveLeftoverTemps(const fs::path& folder) {
 
 // A hidden short name beside the target; a name in use is skipped.
 TempFile CreateTempBeside(const fs::path& target, const std::wstring& shown_path) {
-  static unsigned counter = 0;
+  static std::atomic<unsigned> counter = 0;  // saves run on more than one thread
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
     fs::path name = target.parent_path() /
                     ("." + SaveTempName(static_cast<std::uint32_t>(::getpid()), ++counter));
@@ -134,7 +135,7 @@ TempFile CreateTempBeside(const fs::path& target, const std::wstring& shown_path
 }
 
 // Bytes written by the save under way, which the injected fault counts.
-std::size_t written_by_save = 0;
+thread_local std::size_t written_by_save = 0;
 
 void WriteAll(int fd, std::string_view bytes) {
   std::size_t written = 0;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string_view>
 #include <utility>
 
@@ -173,7 +174,7 @@ void RemoveLeftoverTemps(const std::wstring& folder) {
 // past the path limit); a name in use is skipped.
 TempFile CreateTempBeside(const std::wstring& target, const std::wstring& shown_path,
                           DWORD attributes) {
-  static unsigned counter = 0;
+  static std::atomic<unsigned> counter = 0;  // saves run on more than one thread
   const std::wstring folder = FolderOf(target);
   DWORD error = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < kTempNameAttempts && error == ERROR_FILE_EXISTS; ++attempt) {
@@ -188,7 +189,7 @@ TempFile CreateTempBeside(const std::wstring& target, const std::wstring& shown_
 }
 
 // Bytes written by the save under way, which the injected fault counts.
-std::size_t written_by_save = 0;
+thread_local std::size_t written_by_save = 0;
 
 void WriteAll(HANDLE file, std::string_view bytes) {
   std::size_t written = 0;

@@ -48,7 +48,10 @@ bool HoldsText(const std::filesystem::path& file, const TextDocument& document) 
 
 std::optional<std::filesystem::path> NewestBackupOf(const std::filesystem::path& program_dir,
                                                     const std::filesystem::path& document) {
-  const std::wstring ending = L" " + FileNamePart(document.wstring());
+  // An untitled document's copies end in the time: the system drops the
+  // space that would stand before an empty name.
+  const std::wstring name_part = FileNamePart(document.wstring());
+  const std::wstring ending = name_part.empty() ? L"" : L" " + name_part;
   std::optional<std::filesystem::path> newest;
   std::filesystem::file_time_type newest_time;
   std::error_code error;

@@ -130,11 +130,21 @@ void Documents::MM_File_OpenClick() {
   TakeDocument(choice->path);
 }
 
-void Documents::OpenDroppedFiles(const std::vector<std::filesystem::path>& paths) {
-  if (paths.empty() || !SettleUnsavedDocument()) return;
-  TakeDocument(paths.front());
-  if (paths.size() > 1) {
-    status_.ShowDocumentState(L"Открыт первый из " + std::to_wstring(paths.size()) + L" файлов");
+// Folders and whatever else is no file are passed over.
+void Documents::OpenDroppedFiles(const std::vector<std::filesystem::path>& dropped) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& path : dropped) {
+    if (std::filesystem::is_regular_file(path, error)) files.push_back(path);
+  }
+  if (files.empty()) {
+    status_.ShowDocumentState(L"Это не файл");
+    return;
+  }
+  if (!SettleUnsavedDocument()) return;
+  TakeDocument(files.front());
+  if (files.size() > 1) {
+    status_.ShowDocumentState(L"Открыт первый из " + std::to_wstring(files.size()) + L" файлов");
   }
 }
 
@@ -178,11 +188,10 @@ void Documents::CheckFileOnDisk() {
     throw;
   }
   checking_disk_ = false;
-  if (answer == BoxAnswer::Yes) {
-    LoadDocument(state_.CurrentFileName.wstring());
-  } else {
-    declined_stamp_ = now;
-  }
+  // A reload that fails (the other program still writing, say) counts as
+  // declined too, so the question does not come back for this change.
+  declined_stamp_ = now;
+  if (answer == BoxAnswer::Yes) LoadDocument(state_.CurrentFileName.wstring());
 }
 
 // The document takes the new name only once its text is written there: a
@@ -191,8 +200,13 @@ void Documents::CheckFileOnDisk() {
 // asked first; the answer No goes back to the dialog.
 bool Documents::SaveDocumentAs() {
   const auto replace_allowed = [this](const std::filesystem::path& path) {
-    return !ReplacesAnotherFile(path, state_.CurrentFileName) ||
-           seams_.boxes->Show(BoxKind::Confirmation, L"Confirm", ReplaceQuestion(path),
+    if (ReplacesAnotherFile(path, state_.CurrentFileName)) {
+      return seams_.boxes->Show(BoxKind::Confirmation, L"Confirm", ReplaceQuestion(path),
+                                BoxButtons::YesNo) == BoxAnswer::Yes;
+    }
+    // Its own file, as another program may have left it.
+    return path != state_.CurrentFileName || !ChangedOnDisk() ||
+           seams_.boxes->Show(BoxKind::Plain, window_.TaskbarTitle(), kOverwriteQuestion,
                               BoxButtons::YesNo) == BoxAnswer::Yes;
   };
   std::optional<FileDialogResult> choice;
@@ -237,36 +251,43 @@ void Documents::MarkTextEdited() {
 void Documents::WriteRecoveryCopy() {
   recovery_copy_scheduled_ = false;
   if (!recovery_ || !state_.TextModified) return;
-  if (!recovery_->WriteInBackground(text_, state_.CurrentFileName)) {
-    recovery_copy_scheduled_ = true;
-    window_.ScheduleRecoveryCopy(kRecoveryRetry);
+  if (recovery_->WriteInBackground(text_, state_.CurrentFileName)) {
+    recovery_retries_ = 0;
+    return;
   }
+  // Waiting longer each time: room that cannot be made (no memory for a
+  // second copy of a huge text) is not asked for four times a second.
+  recovery_copy_scheduled_ = true;
+  window_.ScheduleRecoveryCopy(
+      std::min(kRecoveryRetry << std::min(recovery_retries_, 7), kRecoveryDelay * 10));
+  ++recovery_retries_;
 }
 
 void Documents::DropRecoveryCopy() {
   if (recovery_) recovery_->Remove();
 }
 
+// A copy is deleted only when the user says No or its text is gone: one that
+// cannot be read now (memory, another program holding it) waits for the next
+// start.
 void Documents::OfferRecovery() {
   if (!recovery_) return;
   for (const std::string& id : recovery_->OrphanedCopies()) {
     const std::optional<RecoveryCopy> copy = recovery_->Read(id);
-    if (copy) {
-      const std::wstring whose =
-          copy->file_name.empty() ? L"нового документа" : L"файла " + copy->file_name.wstring();
-      const BoxAnswer answer = seams_.boxes->Show(
-          BoxKind::Plain, window_.TaskbarTitle(),
-          L"Найден несохранённый текст " + whose + L". Восстановить?", BoxButtons::YesNo);
-      if (answer == BoxAnswer::Yes) {
-        Restore(*copy);
-        // The old copy goes only once this instance keeps its own.
-        recovery_->PrepareRoom(copy->text.size());
-        recovery_->Wait();
-        WriteRecoveryCopy();
-        recovery_->Wait();
-        recovery_->Discard(id);
-        return;
-      }
+    if (!copy) {
+      if (!recovery_->HasText(id)) recovery_->Discard(id);
+      continue;
+    }
+    const std::wstring whose =
+        copy->file_name.empty() ? L"нового документа" : L"файла " + copy->file_name.wstring();
+    const BoxAnswer answer = seams_.boxes->Show(
+        BoxKind::Plain, window_.TaskbarTitle(),
+        L"Найден несохранённый текст " + whose + L". Восстановить?", BoxButtons::YesNo);
+    if (answer == BoxAnswer::Yes) {
+      Restore(*copy);
+      // The copy becomes this instance's own, so it is never without one.
+      recovery_->Adopt(id);
+      return;
     }
     recovery_->Discard(id);
   }

@@ -23,7 +23,7 @@ class DocumentWindow {
   virtual void ShowCaption(const std::wstring& caption) = 0;
   virtual std::wstring TaskbarTitle() const = 0;
   virtual void ShowTaskbarTitle(const std::wstring& title) = 0;
-  // The menu command Save, which stays off until the text has a file.
+  // The menu command Save, off from the start until the text has a file.
   virtual void EnableSave() = 0;
   // WriteRecoveryCopy is to run once, this many milliseconds from now.
   virtual void ScheduleRecoveryCopy(int delay) = 0;
@@ -56,9 +56,9 @@ class Documents {
   void LoadDocument(const std::wstring& path);
   void MM_File_CreateClick();
   void MM_File_OpenClick();
-  // Files dropped on the window: the first opens as through Open, the
+  // Files dropped on the window: the first file opens as through Open, the
   // question about modified text first; the status bar says when there were
-  // more.
+  // more, or when none was a file.
   void OpenDroppedFiles(const std::vector<std::filesystem::path>& paths);
   // False when nothing was written: the document is untitled, or the user
   // kept a file that another program changed.
@@ -68,8 +68,9 @@ class Documents {
   bool SaveDocumentAs();
   // Whether the window may close over the text (the close question).
   bool FormClose();
-  // The window came to the front: a file that another program changed while
-  // the text is not modified is offered to be loaded again, once per change.
+  // The program came back to the front: a file that another program changed
+  // while the text is not modified is offered to be loaded again, once per
+  // change.
   void CheckFileOnDisk();
   // Every edit of the text, whatever made it, marks it as modified, and a
   // recovery copy of it follows within seconds.
@@ -113,6 +114,7 @@ class Documents {
   bool checking_disk_ = false;  // the reload question is open
   RecoveryStore* recovery_;
   bool recovery_copy_scheduled_ = false;
+  int recovery_retries_ = 0;  // attempts in a row that found the store not ready
 };
 
 }  // namespace tarnpad

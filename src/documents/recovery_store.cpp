@@ -124,6 +124,16 @@ std::vector<std::string> RecoveryStore::OrphanedCopies() const {
   std::vector<std::pair<std::filesystem::file_time_type, std::string>> found;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
+    // The lock of an instance that ended before its first copy is swept.
+    if (entry.path().extension() == kLockKind) {
+      const std::string id = PathText(entry.path().stem());
+      if (id != own_id_ && !std::filesystem::exists(PathOf(id, kNoteKind), error) &&
+          !std::filesystem::exists(PathOf(id, kTextKind), error) &&
+          InstanceLock::TryTake(entry.path())) {
+        std::filesystem::remove(entry.path(), error);
+      }
+      continue;
+    }
     if (entry.path().extension() != kNoteKind) continue;
     const std::string id = PathText(entry.path().stem());
     if (id == own_id_ || !InstanceLock::TryTake(PathOf(id, kLockKind))) continue;
@@ -145,6 +155,20 @@ std::optional<RecoveryCopy> RecoveryStore::Read(const std::string& id) const {
     return std::nullopt;
   }
   return copy;
+}
+
+bool RecoveryStore::HasText(const std::string& id) const {
+  std::error_code ignored;
+  return std::filesystem::exists(PathOf(id, kTextKind), ignored);
+}
+
+void RecoveryStore::Adopt(const std::string& id) {
+  Wait();
+  std::error_code error;
+  std::filesystem::rename(PathOf(id, kTextKind), PathOf(own_id_, kTextKind), error);
+  if (error) return;
+  std::filesystem::rename(PathOf(id, kNoteKind), PathOf(own_id_, kNoteKind), error);
+  Discard(id);
 }
 
 void RecoveryStore::Discard(const std::string& id) const {

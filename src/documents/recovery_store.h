@@ -56,6 +56,11 @@ class RecoveryStore {
   std::vector<std::string> OrphanedCopies() const;
   // An orphaned copy's contents; nullopt when its text cannot be read.
   std::optional<RecoveryCopy> Read(const std::string& id) const;
+  // Whether an orphaned copy still has its text file.
+  bool HasText(const std::string& id) const;
+  // Makes an orphaned copy this instance's own (its text being the one
+  // now shown); the orphan keeps its files when they cannot be taken over.
+  void Adopt(const std::string& id);
   // Deletes an orphaned copy for good.
   void Discard(const std::string& id) const;
 

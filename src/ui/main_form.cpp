@@ -25,8 +25,8 @@ namespace tarnpad {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"T_Form";
-// Posted on activation: the question about a file changed on disk waits
-// until the activation is done.
+// Posted when the program comes back to the front: the question about a
+// file changed on disk waits until the activation is done.
 constexpr UINT kCheckFileOnDisk = WM_APP + 1;
 constexpr UINT_PTR kRecoveryTimerId = 2;
 
@@ -79,6 +79,8 @@ void MainForm::Compose() {
   // A failure in any window of the program shows in the main window's box.
   SetFailureReporter([this](const std::wstring& message) { ShowFailure(message); });
   Dispatch([this] { FormCreate(); });
+  // Also when the document named on the command line could not be read.
+  Dispatch([this] { documents_->OfferRecovery(); });
 }
 
 MainForm::~MainForm() {
@@ -162,8 +164,10 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE) PostMessageW(window_, kCheckFileOnDisk, 0, 0);
+    case WM_ACTIVATEAPP:
+      // Back from another program; the program's own boxes and dialogs
+      // closing do not count.
+      if (wparam) PostMessageW(window_, kCheckFileOnDisk, 0, 0);
       break;
     case kCheckFileOnDisk:
       Dispatch([this] { documents_->CheckFileOnDisk(); });

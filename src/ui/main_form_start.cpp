@@ -29,7 +29,6 @@ void MainForm::FormCreate() {
   EnableMenuItem(menus_.bar, kCmdFileSave, MF_BYCOMMAND | MF_GRAYED);
   SetBackupTimerEnabled(State().BackupUse);
   if (!first_argument_.empty()) documents_->LoadDocument(first_argument_);
-  documents_->OfferRecovery();
 }
 
 void MainForm::SetBackupTimerEnabled(bool enabled) {

@@ -25,9 +25,10 @@ listing=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
 unzip -q "$zip" -d "$work"
 exe="$work/$name/tarnpad.exe"
 objdump=x86_64-w64-mingw32-objdump
-"$objdump" -h "$exe" | grep -q '\.debug_' && e2e_fail "the program in the zip has debug sections"
-"$objdump" -h "dist/$name.debug" | grep -q '\.debug_info' ||
-  e2e_fail "the debug file holds no debug information"
+program_sections=$("$objdump" -h "$exe")
+debug_sections=$("$objdump" -h "dist/$name.debug")
+[[ $program_sections == *.debug_* ]] && e2e_fail "the program in the zip has debug sections"
+[[ $debug_sections == *.debug_info* ]] || e2e_fail "the debug file holds no debug information"
 size=$(stat -c %s "$exe")
 ((size < 5 * 1024 * 1024)) || e2e_fail "the program is $size bytes"
 head -c 3 "$work/$name/README-ru.txt" | cmp -s - <(printf '\xEF\xBB\xBF') ||

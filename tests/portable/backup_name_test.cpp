@@ -124,6 +124,10 @@ TEST(BackupRoutine, UnchangedTextIsNotCopiedAgain) {
   RunBackup(state, document, clock, status);
   EXPECT_EQ(copies(), 3);
   EXPECT_EQ(NewestBackupOf(folder.Path(), L"page.php"), folder / "2026-12-09-14-05-01 page.php");
+
+  // An untitled text's copies end in the time (no space before an empty name).
+  PutFileBytes(folder / "2026-12-09-14-06-00", "untitled\r\n");
+  EXPECT_EQ(NewestBackupOf(folder.Path(), L""), folder / "2026-12-09-14-06-00");
 }
 
 }  // namespace

@@ -224,10 +224,37 @@ TEST_F(DocumentsTest, RecoveryCopiesFollowTheTextAndComeBackAfterACrash) {
   EXPECT_EQ(documents_->State().CurrentFileName, folder_ / "page.php");
   EXPECT_TRUE(documents_->State().TextModified);
   EXPECT_EQ(window_.taskbar_title, L"Velbrin Tarnpad - page.php");
-  // Only this instance's own copy of the restored text is left.
+  // The restored text's copy became this instance's own at once.
   EXPECT_FALSE(std::filesystem::exists(recovery_folder_ / "7-1.text"));
   EXPECT_FALSE(std::filesystem::exists(recovery_folder_ / "8-1.text"));
-  EXPECT_EQ(copies(), 1u);
+  EXPECT_EQ(FileBytes(recovery_folder_ / (recovery_.OwnId() + ".text")), "lost text");
+
+  // A copy that cannot be read now is kept for a later start, unasked.
+  std::filesystem::create_directory(recovery_folder_ / "9-1.text");
+  PutFileBytes(recovery_folder_ / "9-1.note", "file=\n");
+  documents_->OfferRecovery();
+  EXPECT_EQ(boxes_.asked.size(), 2u);
+  EXPECT_TRUE(std::filesystem::exists(recovery_folder_ / "9-1.note"));
+}
+
+// Save As onto the document's own file asks when another program changed it;
+// a dropped folder opens nothing.
+TEST_F(DocumentsTest, SaveAsOntoItsOwnChangedFileAsksAndAFolderIsNoDocument) {
+  const std::filesystem::path file = folder_ / "page.php";
+  PutFileBytes(file, "mine");
+  dialogs_.choices = {file};
+  documents_->MM_File_OpenClick();
+  PutFileBytes(file, "theirs!");
+  Type("x");
+  dialogs_.choices = {file};
+  EXPECT_FALSE(documents_->SaveDocumentAs());  // the question refused, the dialog cancelled
+  EXPECT_EQ(boxes_.asked.back(), L"Файл изменён другой программой. Перезаписать?");
+  EXPECT_EQ(FileBytes(file), "theirs!");
+
+  documents_->OpenDroppedFiles({folder_.Path()});
+  EXPECT_EQ(window_.state, L"Это не файл");
+  EXPECT_EQ(documents_->State().CurrentFileName, file);
+  EXPECT_EQ(text_.Text(), "xmine");
 }
 
 }  // namespace

@@ -71,8 +71,7 @@ TEST_F(IniFileTest, ALeadingByteOrderMarkIsSkippedAndKept) {
   EXPECT_TRUE(file.ReadFlag("Backup", "Use", false));
   file.WriteFlag("Backup", "Use", false);
   file.WriteString("Navigation", "List", "Wide");
-  EXPECT_EQ(FileBytes(path_),
-            "\xEF\xBB\xBF[Backup]\r\nUse=0\r\n[Navigation]\r\nList=Wide\r\n");
+  EXPECT_EQ(FileBytes(path_), "\xEF\xBB\xBF[Backup]\r\nUse=0\r\n[Navigation]\r\nList=Wide\r\n");
 
   PutFileBytes(path_, "\xEF\xBB\xBF");  // the mark alone
   file.WriteFlag("Backup", "Edited", true);
