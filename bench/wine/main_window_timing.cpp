@@ -55,7 +55,11 @@ int wmain(int argc, wchar_t** argv) {
          }));
   // The recovery copy of modified text: the text is copied on the interface
   // thread, and written in the background.
-  SendMessageW(editor, WM_CHAR, L'x', 0);
+  document.SetCaret(document.LineStart(document.PhysicalLineCount() / 2));
+  Report("first keystroke, in the middle, repaint included", Milliseconds([&] {
+           SendMessageW(editor, WM_CHAR, L'x', 0);
+           UpdateWindow(editor);
+         }));
   const std::filesystem::path copies = tarnpad::RecoveryFolder();
   const auto copy_written = [&] {
     std::error_code ignored;

@@ -15,7 +15,9 @@ namespace tarnpad {
 // The file's bytes, all of them. Other programs may read the file meanwhile
 // but not write it (where the system can deny that). Throws Failure
 // (CannotOpenFileMessage) when the file cannot be opened or a read fails.
-std::string ReadFileBytes(const std::filesystem::path& path);
+// With spare_room, the string has room for that many bytes more, for text
+// that grows in place.
+std::string ReadFileBytes(const std::filesystem::path& path, std::size_t spare_room = 0);
 
 // Makes the file hold exactly bytes, creating it when needed. The file is
 // the one the path leads to: through a symbolic link (or junction) the bytes

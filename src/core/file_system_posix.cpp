@@ -173,7 +173,7 @@ void RewriteInPlace(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::string ReadFileBytes(const fs::path& path) {
+std::string ReadFileBytes(const fs::path& path, std::size_t spare_room) {
   const fs::path full = FullPath(path);
   const auto fail = [&full](int error) {
     return Failure(CannotOpenFileMessage(full.wstring(), SystemReason(error)));
@@ -185,7 +185,10 @@ std::string ReadFileBytes(const fs::path& path) {
 
   // One spare byte lets the read that meets the end confirm it, so a file of
   // the size it reported is read without growing the buffer.
-  std::string bytes(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1, '\0');
+  const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+  std::string bytes;
+  bytes.reserve(size + 1 + spare_room);
+  bytes.resize(size + 1);
   std::size_t filled = 0;
   for (;;) {
     if (filled == bytes.size()) bytes.resize(bytes.size() * 2);

@@ -228,7 +228,7 @@ bool FilesHaveUnixPermissions() {
 
 }  // namespace
 
-std::string ReadFileBytes(const std::filesystem::path& path) {
+std::string ReadFileBytes(const std::filesystem::path& path, std::size_t spare_room) {
   const std::wstring full = FullPath(path);
   const auto fail = [&full](DWORD error) {
     return Failure(CannotOpenFileMessage(full, SystemReason(error)));
@@ -242,7 +242,9 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
 
   // One spare byte lets the read that meets the end confirm it, so a file of
   // the size it reported is read without growing the buffer.
-  std::string bytes(static_cast<std::size_t>(size.QuadPart) + 1, '\0');
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1 + spare_room);
+  bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
   std::size_t filled = 0;
   for (;;) {
     if (filled == bytes.size()) bytes.resize(bytes.size() * 2);

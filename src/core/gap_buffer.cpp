@@ -5,21 +5,16 @@
 
 namespace tarnpad {
 
-namespace {
-
-// A grown gap holds an eighth of the contents besides what the edit needs, so
-// a long run of insertions reallocates rarely and the storage stays within
-// 1.125 times the contents.
-constexpr std::int64_t kMinimumGrowth = 256;
-constexpr std::int64_t kGrowthDivisor = 8;
-
-}  // namespace
+std::int64_t GapGrowthFor(std::int64_t length) {
+  return std::max<std::int64_t>(256, length / 8);
+}
 
 template <typename Storage>
 void GapBuffer<Storage>::Adopt(Storage contents) {
   storage_ = std::move(contents);
   gapStart_ = static_cast<std::int64_t>(storage_.size());
-  gapLength_ = 0;
+  storage_.resize(storage_.capacity());  // within the room: no reallocation
+  gapLength_ = static_cast<std::int64_t>(storage_.size()) - gapStart_;
 }
 
 template <typename Storage>
@@ -65,7 +60,7 @@ template <typename Storage>
 void GapBuffer<Storage>::EnsureGap(std::int64_t count) {
   if (gapLength_ >= count) return;
   const std::int64_t length = Length();
-  const std::int64_t new_gap = count + std::max(kMinimumGrowth, length / kGrowthDivisor);
+  const std::int64_t new_gap = count + GapGrowthFor(length);
   Storage grown(static_cast<std::size_t>(length + new_gap), Value{});
   const Value* data = storage_.data();
   std::copy(data, data + gapStart_, grown.data());

@@ -6,6 +6,11 @@
 
 namespace tarnpad {
 
+// The gap a full buffer of length elements grows by: an eighth of them, and
+// at least 256, so a long run of insertions reallocates rarely and the
+// storage stays within 1.125 times the contents.
+std::int64_t GapGrowthFor(std::int64_t length);
+
 // A sequence with one gap in its storage where insertions and deletions happen.
 // Moving the gap costs the distance moved, so edits that walk through the
 // sequence in order stay cheap. Storage is std::string (the document's bytes)
@@ -15,8 +20,9 @@ class GapBuffer {
  public:
   using Value = typename Storage::value_type;
 
-  // Takes the whole contents over without copying; the gap starts empty at
-  // the end.
+  // Takes the whole contents over without copying; the gap starts at the end
+  // and is whatever room the contents' storage has beyond them, so contents
+  // read into storage with room need no copy at the first insertion.
   void Adopt(Storage contents);
 
   std::int64_t Length() const { return static_cast<std::int64_t>(storage_.size()) - gapLength_; }
