@@ -20,8 +20,10 @@ void LoadEditorText(TextDocument& document, const std::filesystem::path& path) {
   document.LoadText(ReadFileBytes(path, room));
 }
 
+// Straight from the text's two runs: no whole copy first.
 void SaveEditorText(const TextDocument& document, const std::filesystem::path& path) {
-  WriteFileBytes(path, document.Text());
+  const std::array<std::string_view, 2> parts = document.TextParts();
+  WriteFileBytes(path, ByteParts(parts));
 }
 
 }  // namespace tarnpad

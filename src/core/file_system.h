@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,15 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::size_t spare_r
 // A target that cannot be written (read-only, open elsewhere) or a folder
 // where no file can be made throws Failure (CannotCreateFileMessage); a
 // failing write, flush or replacement throws Failure (kFailedToSaveStream).
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
+//
+// The bytes may come in parts, written one after the other (a text kept in
+// two pieces is written without joining them first).
+using ByteParts = std::span<const std::string_view>;
+void WriteFileBytes(const std::filesystem::path& path, ByteParts parts);
+inline void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+  const std::string_view whole[] = {bytes};
+  WriteFileBytes(path, ByteParts(whole));
+}
 
 // Makes every later WriteFileBytes fail as a full disk does once it has
 // written this many bytes, counting the new file and then the target

@@ -137,7 +137,7 @@ TempFile CreateTempBeside(const fs::path& target, const std::wstring& shown_path
 // Bytes written by the save under way, which the injected fault counts.
 thread_local std::size_t written_by_save = 0;
 
-void WriteAll(int fd, std::string_view bytes) {
+void WritePart(int fd, std::string_view bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     std::size_t chunk = std::min(bytes.size() - written, kMaxTransfer);
@@ -153,6 +153,16 @@ void WriteAll(int fd, std::string_view bytes) {
   }
 }
 
+void WriteAll(int fd, ByteParts parts) {
+  for (const std::string_view part : parts) WritePart(fd, part);
+}
+
+std::size_t TotalSize(ByteParts parts) {
+  std::size_t total = 0;
+  for (const std::string_view part : parts) total += part.size();
+  return total;
+}
+
 // The new file takes over the target's owner, group and permissions, as far
 // as the user may give them away; the text is what counts.
 void TakeOverIdentity(int fd, const struct stat& target) {
@@ -163,10 +173,10 @@ void TakeOverIdentity(int fd, const struct stat& target) {
   ::fchmod(fd, target.st_mode & 07777);
 }
 
-void RewriteInPlace(int fd, std::string_view bytes) {
+void RewriteInPlace(int fd, ByteParts parts) {
   if (::lseek(fd, 0, SEEK_SET) != 0) throw Failure(kFailedToSaveStream);
-  WriteAll(fd, bytes);
-  if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0) {
+  WriteAll(fd, parts);
+  if (::ftruncate(fd, static_cast<off_t>(TotalSize(parts))) != 0 || ::fsync(fd) != 0) {
     throw Failure(kFailedToSaveStream);
   }
 }
@@ -203,7 +213,7 @@ std::string ReadFileBytes(const fs::path& path, std::size_t spare_room) {
   return bytes;
 }
 
-void WriteFileBytes(const fs::path& path, std::string_view bytes) {
+void WriteFileBytes(const fs::path& path, ByteParts parts) {
   const fs::path full = FullPath(path);
   const std::wstring shown_path = full.wstring();
   const fs::path target_path = FinalTarget(full);
@@ -221,7 +231,7 @@ void WriteFileBytes(const fs::path& path, std::string_view bytes) {
 
   RemoveLeftoverTemps(target_path.parent_path());
   TempFile temp = CreateTempBeside(target_path, shown_path);
-  WriteAll(temp.fd(), bytes);
+  WriteAll(temp.fd(), parts);
   if (target_exists) TakeOverIdentity(temp.fd(), target_info);
   if (::fsync(temp.fd()) != 0 || !temp.Close()) throw Failure(kFailedToSaveStream);
 
@@ -229,7 +239,7 @@ void WriteFileBytes(const fs::path& path, std::string_view bytes) {
   // a file takes the text in place, now that a whole copy is safe on disk.
   if (target_exists && target_info.st_nlink > 1) {
     try {
-      RewriteInPlace(target.get(), bytes);
+      RewriteInPlace(target.get(), parts);
       if (!target.Close()) throw Failure(kFailedToSaveStream);
     } catch (const Failure&) {
       throw Failure(FailedToSaveStreamMessage(temp.Keep().wstring()));

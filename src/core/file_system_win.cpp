@@ -191,7 +191,7 @@ TempFile CreateTempBeside(const std::wstring& target, const std::wstring& shown_
 // Bytes written by the save under way, which the injected fault counts.
 thread_local std::size_t written_by_save = 0;
 
-void WriteAll(HANDLE file, std::string_view bytes) {
+void WritePart(HANDLE file, std::string_view bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     std::size_t chunk = std::min<std::size_t>(bytes.size() - written, kMaxTransfer);
@@ -209,11 +209,15 @@ void WriteAll(HANDLE file, std::string_view bytes) {
   }
 }
 
-void RewriteInPlace(HANDLE file, std::string_view bytes) {
+void WriteAll(HANDLE file, ByteParts parts) {
+  for (const std::string_view part : parts) WritePart(file, part);
+}
+
+void RewriteInPlace(HANDLE file, ByteParts parts) {
   if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
     throw Failure(kFailedToSaveStream);
   }
-  WriteAll(file, bytes);
+  WriteAll(file, parts);
   if (!SetEndOfFile(file) || !FlushFileBuffers(file)) throw Failure(kFailedToSaveStream);
 }
 
@@ -261,7 +265,7 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::size_t spare_r
   return bytes;
 }
 
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+void WriteFileBytes(const std::filesystem::path& path, ByteParts parts) {
   const std::wstring full = FullPath(path);
   const std::wstring target_path = FinalPath(full);
   written_by_save = 0;
@@ -288,7 +292,7 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   RemoveLeftoverTemps(FolderOf(target_path));
   const DWORD kept = target_exists ? target_info.dwFileAttributes & kKeptAttributes : 0;
   TempFile temp = CreateTempBeside(target_path, full, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
-  WriteAll(temp.get(), bytes);
+  WriteAll(temp.get(), parts);
   // For a volume that cannot replace files, where the new file simply moves.
   if (target_exists) SetFileTime(temp.get(), &target_info.ftCreationTime, nullptr, nullptr);
   if (!FlushFileBuffers(temp.get()) || !temp.Close()) throw Failure(kFailedToSaveStream);
@@ -301,7 +305,7 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   // file takes the text in place, now that a whole copy is safe on disk.
   if (target_info.nNumberOfLinks > 1 || FilesHaveUnixPermissions()) {
     try {
-      RewriteInPlace(target.get(), bytes);
+      RewriteInPlace(target.get(), parts);
       if (!target.Close()) throw Failure(kFailedToSaveStream);
     } catch (const Failure&) {
       throw Failure(FailedToSaveStreamMessage(temp.Keep()));

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnpad {
@@ -39,6 +40,12 @@ class GapBuffer {
   // more than count elements beyond what deletions free cannot fail. The
   // contents stay as they are, also when the allocation fails.
   void Reserve(std::int64_t count) { EnsureGap(count); }
+
+  // The contents as the two runs around the gap, in order.
+  std::pair<const Value*, std::int64_t> Before() const { return {storage_.data(), gapStart_}; }
+  std::pair<const Value*, std::int64_t> After() const {
+    return {storage_.data() + gapStart_ + gapLength_, Length() - gapStart_};
+  }
 
   // Appends the elements [start, end) to out.
   void AppendRange(std::int64_t start, std::int64_t end, Storage& out) const;

@@ -101,6 +101,10 @@ void TextDocument::AppendText(std::string& out) const {
   impl_->AppendRange(0, Length(), out);
 }
 
+std::array<std::string_view, 2> TextDocument::TextParts() const {
+  return impl_->TextParts();
+}
+
 Position TextDocument::Anchor() const {
   return impl_->CurrentSelection().anchor;
 }

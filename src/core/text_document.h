@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -101,6 +102,9 @@ class TextDocument {
   // Appends the whole text to out, within the room out already has when
   // that suffices.
   void AppendText(std::string& out) const;
+  // The whole text as two runs, in order, valid until the next change: what
+  // a save writes without copying the text first.
+  std::array<std::string_view, 2> TextParts() const;
 
   // --- Selection -----------------------------------------------------------
   // The anchor stays put while the caret moves; start/end are their minimum

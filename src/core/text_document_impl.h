@@ -5,6 +5,7 @@
 // through. Only text_document.cpp includes this file.
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,12 @@ class TextDocument::Impl {
   // [start, end) must lie within the text.
   void AppendRange(Position start, Position end, std::string& out) const {
     bytes_.AppendRange(start, end, out);
+  }
+  std::array<std::string_view, 2> TextParts() const {
+    const auto [before, before_length] = bytes_.Before();
+    const auto [after, after_length] = bytes_.After();
+    return {std::string_view(before, static_cast<std::size_t>(before_length)),
+            std::string_view(after, static_cast<std::size_t>(after_length))};
   }
 
   // Inside [0, Length()] and never between the CR and the LF of a pair.
