@@ -22,8 +22,7 @@ FragmentsTab::FragmentsTab(const FragmentsTabArgs& args) : editor_(*args.editor)
   SetWindowId(Fragment_ListBox->Handle(), kListId);
   SetWindowId(Fragment_Memo->Handle(), kExcerptId);
 
-  const EventRunner run = args.run;
-  Fragment_ListBox->onClick = [this, run] { run([this] { ShowSelectedExcerpt(); }); };
+  Fragment_ListBox->onClick = RunsThrough(args.run, [this] { ShowSelectedExcerpt(); });
 }
 
 FragmentsTab::~FragmentsTab() = default;

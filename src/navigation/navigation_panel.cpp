@@ -68,7 +68,7 @@ void NavigationPanel::CreateControls(HWND container) {
 
 void NavigationPanel::BindEvents(const EventRunner& run) {
   const auto bind = [&run](std::function<void()>& event, std::function<void()> handler) {
-    event = [run, handler = std::move(handler)] { run(handler); };
+    event = RunsThrough(run, std::move(handler));
   };
   bind(Navigation_Tools_Hide_Label->onClick, [this] { Hide(); });
   bind(Navigation_Tools_Recount_Label->onClick, [this] { Recount(); });

@@ -60,7 +60,7 @@ void SettingsPage::BindEvents(const EventRunner& run) {
   bind(*Tune_Navigation_Font_Normal_RadioButton,
        [this] { ChooseFontSize(NavigationFontSize::Normal); });
   bind(*Tune_Navigation_Font_Big_RadioButton, [this] { ChooseFontSize(NavigationFontSize::Big); });
-  Button2->onClick = [this, run] { run([this] { effects_.done(); }); };
+  Button2->onClick = RunsThrough(run, [this] { effects_.done(); });
 }
 
 void SettingsPage::CreateControls(HWND page) {

@@ -100,7 +100,7 @@ void ToolsPanel::CreatePages() {
 
 void ToolsPanel::BindEvents(const EventRunner& run) {
   const auto bind = [&run](std::function<void()>& event, std::function<void()> handler) {
-    event = [run, handler = std::move(handler)] { run(handler); };
+    event = RunsThrough(run, std::move(handler));
   };
   bind(TabbedNotebook1->onClick, [this] { TabRowClicked(); });
   TabbedNotebook1->onChange = [this, run](int index) {

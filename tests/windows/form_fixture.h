@@ -85,8 +85,8 @@ class FormFixture : public ::testing::Test {
   Edit& Notepad() const { return Find<Edit>(ToolsPanel::kNotepadId); }
   TabbedNotebook& ToolTabs() const { return Find<TabbedNotebook>(ToolsPanel::kTabsId); }
 
-  // Whether the control's font draws every character the same width.
-  static bool HasMonospacedFont(HWND control) {
+  // The metrics of the font the control draws with.
+  static TEXTMETRICW FontMetrics(HWND control) {
     HDC screen = GetDC(nullptr);
     HGDIOBJ previous =
         SelectObject(screen, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
@@ -94,7 +94,13 @@ class FormFixture : public ::testing::Test {
     GetTextMetricsW(screen, &metrics);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    return (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;  // the bit means the opposite
+    return metrics;
+  }
+
+  // Whether the control's font draws every character the same width (the
+  // flag's name says the opposite of what it means).
+  static bool HasMonospacedFont(HWND control) {
+    return (FontMetrics(control).tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
   }
 
   // Characters typed into the editor at its caret.

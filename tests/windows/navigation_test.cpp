@@ -173,14 +173,7 @@ TEST_F(NavigationTest, TheListItemsTakeTheHeightOfTheChosenFont) {
   HWND list = NavigationList().Handle();
   for (int points : {20, 8}) {
     form.Navigation().SetListFontPoints(points);
-    HDC dc = GetDC(list);
-    HGDIOBJ old_font =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old_font);
-    ReleaseDC(list, dc);
-    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), metrics.tmHeight) << points;
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), FontMetrics(list).tmHeight) << points;
   }
 }
 
