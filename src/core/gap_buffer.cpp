@@ -18,6 +18,18 @@ void GapBuffer<Storage>::Adopt(Storage contents) {
 }
 
 template <typename Storage>
+void GapBuffer<Storage>::AddToRange(std::int64_t start, std::int64_t end, Value delta) {
+  Value* data = storage_.data();
+  const auto add = [delta](Value* first, Value* last) {
+    for (Value* p = first; p < last; ++p) *p = static_cast<Value>(*p + delta);
+  };
+  const std::int64_t before_end = std::min(end, gapStart_);
+  if (start < before_end) add(data + start, data + before_end);
+  const std::int64_t after_start = std::max(start, gapStart_);
+  if (after_start < end) add(data + after_start + gapLength_, data + end + gapLength_);
+}
+
+template <typename Storage>
 void GapBuffer<Storage>::Insert(std::int64_t at, const Value* values, std::int64_t count) {
   if (count <= 0) return;
   MoveGapTo(at);

@@ -31,6 +31,10 @@ class GapBuffer {
   Value At(std::int64_t i) const { return storage_[i < gapStart_ ? i : i + gapLength_]; }
   void Set(std::int64_t i, Value value) { storage_[i < gapStart_ ? i : i + gapLength_] = value; }
 
+  // Adds delta to the elements [start, end), in one pass over each of the
+  // two runs around the gap.
+  void AddToRange(std::int64_t start, std::int64_t end, Value delta);
+
   // 0 <= at <= Length(). Allocates only when the gap is too small.
   void Insert(std::int64_t at, const Value* values, std::int64_t count);
   // [at, at + count) lies within [0, Length()).

@@ -82,10 +82,8 @@ void LineIndex::Replaced(Span span, Position start, Position end, std::string_vi
 
 void LineIndex::MoveStepTo(std::int64_t line) {
   if (stepLength_ != 0) {
-    for (std::int64_t i = stepLine_ + 1; i <= line; ++i)
-      starts_.Set(i, starts_.At(i) + stepLength_);
-    for (std::int64_t i = line + 1; i <= stepLine_; ++i)
-      starts_.Set(i, starts_.At(i) - stepLength_);
+    if (line > stepLine_) starts_.AddToRange(stepLine_ + 1, line + 1, stepLength_);
+    if (line < stepLine_) starts_.AddToRange(line + 1, stepLine_ + 1, -stepLength_);
   }
   stepLine_ = line;
   // A step past the last line applies to nothing; forget it.
