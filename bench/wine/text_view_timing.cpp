@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/document_file.h"
+#include "editor/clipboard.h"
 #include "editor/text_view.h"
 #include "timing.h"
 
@@ -24,9 +25,14 @@ using tarnpad::timing::Milliseconds;
 
 // Runs step repeats times and prints the median and the slowest run: the
 // median says what the step costs, the slowest what a busy machine adds.
-void Report(const char* what, int repeats, const std::function<void()>& step) {
+// After each run comes the untimed settle, when given.
+void Report(const char* what, int repeats, const std::function<void()>& step,
+            const std::function<void()>& settle = nullptr) {
   std::vector<double> runs;
-  for (int i = 0; i < repeats; ++i) runs.push_back(Milliseconds(step));
+  for (int i = 0; i < repeats; ++i) {
+    runs.push_back(Milliseconds(step));
+    if (settle) settle();
+  }
   std::sort(runs.begin(), runs.end());
   std::printf("%-44s %3dx  median %8.2f ms  slowest %8.2f ms\n", what, repeats,
               runs[runs.size() / 2], runs.back());
@@ -123,9 +129,20 @@ void TimeManyLines(Harness& harness, const std::filesystem::path& path) {
   Report("typed character mid-document", 50, [&] { harness.Character(L'y', false); });
   Report("Enter mid-document", 20, [&] { harness.Character(L'\r', false); });
   Report("Backspace mid-document", 20, [&] { harness.Character(L'\b', false); });
-  Report("Ctrl+A then Ctrl+C", 3, [&] {
+  // The copy's text is converted in the background; the settle waits for
+  // it, as a program pasting the text would.
+  Report(
+      "Ctrl+A, Ctrl+C, then Ctrl+Home", 3,
+      [&] {
+        harness.Character(1, true);
+        harness.Character(3, true);
+        harness.Key(VK_HOME, true);
+      },
+      [&] { tarnpad::ClipboardText(view.Handle()); });
+  Report("Ctrl+A, Ctrl+C, then a pasting program's wait", 3, [&] {
     harness.Character(1, true);
     harness.Character(3, true);
+    tarnpad::ClipboardText(view.Handle());
   });
 }
 

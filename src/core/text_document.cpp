@@ -102,7 +102,13 @@ void TextDocument::AppendText(std::string& out) const {
 }
 
 std::array<std::string_view, 2> TextDocument::TextParts() const {
-  return impl_->TextParts();
+  return impl_->RangeParts(0, Length());
+}
+
+std::array<std::string_view, 2> TextDocument::RangeParts(Position start, Position end) const {
+  start = std::clamp<Position>(start, 0, Length());
+  end = std::clamp<Position>(end, start, Length());
+  return impl_->RangeParts(start, end);
 }
 
 Position TextDocument::Anchor() const {

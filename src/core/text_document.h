@@ -24,13 +24,18 @@ enum class TextChangeKind {
   Edit,    // part of the text changed
 };
 
-// What a view of the document (or a test) hears from it. Both calls come
+// What a view of the document (or a test) hears from it. The calls come
 // synchronously from inside the operation that caused them, before it returns.
 class DocumentListener {
  public:
   virtual ~DocumentListener() = default;
   virtual void SelectionChanged() = 0;
   virtual void TextChanged(TextChangeKind kind) = 0;
+  // Before anything changes the text or moves its bytes, even inside a
+  // BulkEdit: the runs that TextParts and RangeParts gave stop being valid
+  // when this returns, so whoever still reads them finishes here. Must not
+  // throw.
+  virtual void TextAboutToChange() {}
 };
 
 struct LineReplacement {
@@ -105,6 +110,8 @@ class TextDocument {
   // The whole text as two runs, in order, valid until the next change: what
   // a save writes without copying the text first.
   std::array<std::string_view, 2> TextParts() const;
+  // The same for the bytes [start, end), clamped to the text.
+  std::array<std::string_view, 2> RangeParts(Position start, Position end) const;
 
   // --- Selection -----------------------------------------------------------
   // The anchor stays put while the caret moves; start/end are their minimum

@@ -35,11 +35,16 @@ class TextDocument::Impl {
   void AppendRange(Position start, Position end, std::string& out) const {
     bytes_.AppendRange(start, end, out);
   }
-  std::array<std::string_view, 2> TextParts() const {
+  // 0 <= start <= end <= Length().
+  std::array<std::string_view, 2> RangeParts(Position start, Position end) const {
     const auto [before, before_length] = bytes_.Before();
     const auto [after, after_length] = bytes_.After();
-    return {std::string_view(before, static_cast<std::size_t>(before_length)),
-            std::string_view(after, static_cast<std::size_t>(after_length))};
+    const auto run = [](const char* data, Position from, Position to) {
+      return to > from ? std::string_view(data + from, static_cast<std::size_t>(to - from))
+                       : std::string_view();
+    };
+    return {run(before, start, std::min(end, before_length)),
+            run(after, std::max<Position>(start - before_length, 0), end - before_length)};
   }
 
   // Inside [0, Length()] and never between the CR and the LF of a pair.
@@ -76,6 +81,7 @@ class TextDocument::Impl {
   // The whole text becomes text. Callers pass normalised text; a stray lone
   // break would still be made a pair here, at the cost of one scan.
   void Reload(std::string text) {
+    AboutToChange();
     NormalizeLineBreaksInPlace(text);
     lines_.Reset(text);
     bytes_.Adopt(std::move(text));
@@ -94,6 +100,7 @@ class TextDocument::Impl {
       Select({caret, caret});
       return;
     }
+    AboutToChange();
     const LineIndex::Span span = ReserveFor(start, end, text);
     history_.Clear();
     ReplaceRange(span, start, end, text, {caret, caret});
@@ -111,6 +118,7 @@ class TextDocument::Impl {
       bytes_added += std::max<Position>(0, static_cast<Position>(change.text.size()) - length);
       lines_added += LineIndex::LineFeeds(change.text);
     }
+    AboutToChange();
     bytes_.Reserve(bytes_added);
     lines_.Reserve(lines_added);
 
@@ -137,6 +145,7 @@ class TextDocument::Impl {
       Select({caret, caret});
       return;
     }
+    AboutToChange();
     const LineIndex::Span span = ReserveFor(start, end, text);
     std::string removed;
     AppendRange(start, end, removed);
@@ -189,6 +198,7 @@ class TextDocument::Impl {
   // An undo or redo step's text back in place of the length bytes at pos.
   void PutBack(Position pos, std::size_t length, std::string_view text, Selection selection) {
     const Position end = pos + static_cast<Position>(length);
+    AboutToChange();
     ReplaceRange(ReserveFor(pos, end, text), pos, end, text, selection);
   }
 
@@ -205,6 +215,11 @@ class TextDocument::Impl {
     selection_ = after;
     if (start != end || !text.empty()) NotifyText(TextChangeKind::Edit);
     NotifySelection();
+  }
+
+  // Not held back by a BulkEdit: readers of the runs must stop now.
+  void AboutToChange() {
+    if (listener_ != nullptr) listener_->TextAboutToChange();
   }
 
   void NotifyText(TextChangeKind kind) {

@@ -115,10 +115,13 @@ wchar_t DecodeByte(unsigned char byte) {
 
 std::wstring DecodeText(std::string_view bytes) {
   std::wstring text(bytes.size(), L'\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    text[i] = kDecodeTable[static_cast<unsigned char>(bytes[i])];
-  }
+  DecodeInto(bytes, text.data());
   return text;
+}
+
+wchar_t* DecodeInto(std::string_view bytes, wchar_t* out) {
+  for (const char byte : bytes) *out++ = kDecodeTable[static_cast<unsigned char>(byte)];
+  return out;
 }
 
 char EncodeChar(wchar_t ch) {

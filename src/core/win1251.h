@@ -12,6 +12,9 @@ namespace tarnpad {
 // value survives a round trip through the screen and the clipboard.
 wchar_t DecodeByte(unsigned char byte);
 std::wstring DecodeText(std::string_view bytes);
+// Writes the characters of bytes to out, which has room for them; returns
+// the end of what it wrote.
+wchar_t* DecodeInto(std::string_view bytes, wchar_t* out);
 
 // A character with no Windows-1251 byte becomes '?'. On Windows a surrogate
 // pair is one character and becomes one '?'.

@@ -52,6 +52,8 @@ TextView::TextView(const TextViewArgs& args)
 }
 
 TextView::~TextView() {
+  // A long copy still pending goes to the clipboard before the window does.
+  if (window_ != nullptr) delayedCopy_.RenderAll(window_);
   document_.SetListener(nullptr);
 }
 
@@ -133,6 +135,15 @@ LRESULT TextView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_HSCROLL:
       ScrollBar(SB_HORZ, LOWORD(wparam));
       return 0;
+    case WM_RENDERFORMAT:
+      delayedCopy_.Render(static_cast<UINT>(wparam));
+      return 0;
+    case WM_RENDERALLFORMATS:
+      delayedCopy_.RenderAll(window_);
+      return 0;
+    case WM_DESTROYCLIPBOARD:
+      delayedCopy_.Forget();
+      return 0;
     case WM_CONTEXTMENU:
       if (lparam == -1) {
         RunCommand(EditorCommand::ContextMenu);
@@ -144,6 +155,10 @@ LRESULT TextView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void TextView::TextAboutToChange() {
+  delayedCopy_.Settle();
 }
 
 void TextView::SelectionChanged() {
@@ -187,10 +202,16 @@ void TextView::CutSelection() {
 }
 
 void TextView::CopySelection() {
-  if (document_.SelectionLength() == 0) return;
-  if (!PutClipboardText(window_, document_.SelectionText())) {
-    throw Failure(L"Cannot open clipboard");
-  }
+  const Position start = document_.SelectionStart();
+  const Position end = document_.SelectionEnd();
+  if (start == end) return;
+  // Converting a megabyte takes about a millisecond; a longer selection is
+  // converted in the background, and the command returns at once.
+  constexpr Position kConvertedAtOnce = 1 << 20;
+  const bool copied = end - start <= kConvertedAtOnce
+                          ? PutClipboardText(window_, document_.SelectionText())
+                          : delayedCopy_.Offer(window_, document_.RangeParts(start, end));
+  if (!copied) throw Failure(L"Cannot open clipboard");
 }
 
 void TextView::SetOverwriteMode(bool overwrite) {

@@ -12,6 +12,7 @@
 
 #include "core/text_document.h"
 #include "core/win1251.h"
+#include "editor/clipboard.h"
 #include "editor/key_bindings.h"
 #include "editor/line_columns.h"
 #include "editor/view_font.h"
@@ -103,6 +104,7 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   // DocumentListener
   void SelectionChanged() override;
   void TextChanged(TextChangeKind kind) override;
+  void TextAboutToChange() override;
 
   // Painting and geometry (text_view.cpp).
   void Paint();
@@ -176,6 +178,8 @@ class TextView final : public WindowBase<TextView>, private DocumentListener {
   std::optional<std::wstring> heldCharacters_;
   // While the held characters go in: the answer they take without asking.
   std::optional<ForeignCharacterForm> heldForm_;
+  // A long selection copied: the clipboard asks for its text later.
+  DelayedClipboardText delayedCopy_;
 };
 
 }  // namespace tarnpad

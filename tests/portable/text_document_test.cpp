@@ -48,6 +48,17 @@ void ExpectConsistent(const TextDocument& document) {
     ASSERT_EQ(text[i] == '\r', pair_starts) << i;
     ASSERT_EQ(text[i] == '\n', pair_ends) << i;
   }
+  const auto length = static_cast<Position>(text.size());
+  for (const auto& [start, end] : {std::pair<Position, Position>{-1, length + 1},
+                                   {length / 3, length / 2},
+                                   {length / 2, length},
+                                   {1, 1}}) {
+    const auto parts = document.RangeParts(start, end);
+    const auto from = static_cast<std::size_t>(std::clamp<Position>(start, 0, length));
+    const auto to = static_cast<std::size_t>(std::clamp<Position>(end, 0, length));
+    ASSERT_EQ(std::string(parts[0]) + std::string(parts[1]), text.substr(from, to - from))
+        << start << ".." << end;
+  }
   const std::vector<Position> starts = NaiveLineStarts(text);
   const auto count = static_cast<std::int64_t>(starts.size());
   ASSERT_EQ(document.PhysicalLineCount(), count);
@@ -211,6 +222,50 @@ TEST(TextDocumentTest, ABulkEditIsHeardOnceWhenTheOutermostOneEnds) {
     document.ReplaceEditorLine(0, "z");
   }
   EXPECT_EQ(listener.log, "reload@1 sel@1 ");
+}
+
+// Whoever reads the text's runs (a copy converted in the background) hears
+// before every change, inside a bulk edit too, and still finds the text as
+// it was.
+TEST(TextDocumentTest, ReadersOfTheRunsHearBeforeEveryChange) {
+  class RunsReader : public DocumentListener {
+   public:
+    explicit RunsReader(TextDocument& document) : document_(document) {
+      document_.SetListener(this);
+    }
+    ~RunsReader() override { document_.SetListener(nullptr); }
+    void SelectionChanged() override {}
+    void TextChanged(TextChangeKind) override {}
+    void TextAboutToChange() override {
+      const auto parts = document_.TextParts();
+      seen.push_back(std::string(parts[0]) + std::string(parts[1]));
+    }
+    std::vector<std::string> seen;
+
+   private:
+    TextDocument& document_;
+  };
+
+  TextDocument document;
+  Loaded(document, "ab\r\ncd").SetCaret(1);
+  RunsReader reader(document);
+  std::vector<std::string> before;
+  const auto change = [&](auto edit) {
+    before.push_back(document.Text());
+    edit();
+  };
+  change([&] { document.TypeText("x"); });
+  change([&] { document.Backspace(); });
+  change([&] { document.UndoEditor(); });
+  change([&] { document.Redo(); });
+  change([&] { document.PasteText("\n"); });
+  change([&] { document.ReplaceEditorLines({{0, "z"}}); });
+  change([&] {
+    const TextDocument::BulkEdit bulk(document);
+    document.DeleteEditorLine(0);
+  });
+  change([&] { document.LoadText("new"); });
+  EXPECT_EQ(reader.seen, before);
 }
 
 TEST(TextDocumentTest, EditingKeysTakeWholeBreaksAndUndoRestoresTheSelection) {

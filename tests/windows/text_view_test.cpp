@@ -209,6 +209,49 @@ TEST_F(TextViewTest, CyrillicTextMakesARoundTripThroughTheClipboard) {
   EXPECT_EQ(Doc().Text(), cyrillic + cyrillic);
 }
 
+std::wstring ClipboardCharacters(HWND owner) {
+  if (!OpenClipboard(owner)) return L"<busy>";
+  std::wstring text = L"<none>";
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// A selection longer than a megabyte goes to the clipboard as a promise: its
+// text is converted in the background and handed over when asked for. Edits
+// made meanwhile do not reach it, and closing the window hands it over.
+TEST_F(TextViewTest, ALongCopyIsHandedOverWhenAskedFor) {
+  std::string text;
+  while (text.size() < 3'000'000) text += EncodeText(L"строка ") + Rows(1);
+  Load(text);
+  Doc().SetCaret(1'500'000);
+  Doc().TypeText("~");  // the gap now lies inside what gets copied
+  const std::string expected = Doc().TextRange(1000, Doc().Length() - 1000);
+
+  Doc().SetSelection(1000, Doc().Length() - 1000);
+  CtrlKey('C');
+  Doc().TypeText("x");  // replaces the whole selection
+  EXPECT_EQ(ClipboardCharacters(frame_), DecodeText(expected));
+  EXPECT_EQ(Doc().Length(), 2001);
+
+  // A short copy replaces a pending long one.
+  Load(text);
+  view_->SelectAllText();
+  CtrlKey('C');
+  Doc().SetSelection(0, 3);
+  CtrlKey('C');
+  EXPECT_EQ(ClipboardCharacters(frame_), DecodeText(text.substr(0, 3)));
+
+  // Nobody asked before the window went: it hands the text over as it goes.
+  view_->SelectAllText();
+  CtrlKey('C');
+  view_.reset();
+  EXPECT_EQ(ClipboardCharacters(frame_), DecodeText(text));
+}
+
 TEST_F(TextViewTest, PastedBreaksBecomeCrLfAndUnknownCharactersQuestionMarks) {
   const std::wstring text = L"a\nb\rc\r\nd 中\U0001F600";
   ASSERT_TRUE(OpenClipboard(frame_));
