@@ -60,6 +60,24 @@ int wmain(int argc, wchar_t** argv) {
            SendMessageW(editor, WM_CHAR, L'x', 0);
            UpdateWindow(editor);
          }));
+  // The gap and the line starts' pending shift move over the whole text.
+  Report("first keystroke after Ctrl+End, repaint included", Milliseconds([&] {
+           document.SetCaret(document.Length());
+           SendMessageW(editor, WM_CHAR, L'x', 0);
+           UpdateWindow(editor);
+         }));
+  Report("first keystroke after Ctrl+Home, repaint included", Milliseconds([&] {
+           document.SetCaret(0);
+           SendMessageW(editor, WM_CHAR, L'x', 0);
+           UpdateWindow(editor);
+         }));
+  // The copy's conversion runs in the background; a caret move follows.
+  Report("Ctrl+A, Ctrl+C, caret move (status bar, paint)", Milliseconds([&] {
+           view.SelectAllText();
+           view.CopySelection();
+           SendMessageW(editor, WM_KEYDOWN, VK_RIGHT, 0);
+           UpdateWindow(form.Handle());
+         }));
   const std::filesystem::path copies = tarnpad::RecoveryFolder();
   const auto copy_written = [&] {
     std::error_code ignored;
@@ -79,10 +97,24 @@ int wmain(int argc, wchar_t** argv) {
            }
          }));
   Report("  longest pause of the interface thread", pause);
+  std::error_code ignored;
+  // Save against the plainest write of the same bytes: one file, flushed.
+  const std::string bytes = document.Text();
+  Report("Ctrl+S (save as the program saves)",
+         Milliseconds([&] { form.DocumentFiles().MM_File_SaveClick(); }));
+  Report("  the same bytes written once and flushed", Milliseconds([&] {
+           const HANDLE file =
+               CreateFileW((folder / L"tarnpad-plain-write.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+           DWORD written = 0;
+           WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+           FlushFileBuffers(file);
+           CloseHandle(file);
+         }));
+  std::filesystem::remove(folder / L"tarnpad-plain-write.txt", ignored);
   HWND status_bar = tarnpad::FindWindowById(form.Handle(), tarnpad::MainForm::kStatusBarId);
   const auto* panels = dynamic_cast<tarnpad::StatusBar*>(tarnpad::Control::FromHandle(status_bar));
   std::printf("status panel 3 holds %zu characters\n", panels->PanelText(3).size());
-  std::error_code ignored;
   std::filesystem::remove(path, ignored);
   return 0;
 }
