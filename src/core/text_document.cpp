@@ -146,6 +146,10 @@ std::string TextDocument::SelectionText() const {
   return TextRange(SelectionStart(), SelectionEnd());
 }
 
+void TextDocument::RewriteText(std::string text, Position caret) {
+  impl_->Reload(std::move(text), TextChangeKind::Edit, caret);
+}
+
 void TextDocument::LoadText(std::string text) {
   impl_->Reload(std::move(text));
 }

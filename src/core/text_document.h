@@ -132,6 +132,11 @@ class TextDocument {
   // CR LF); caret at 0, history emptied, TextChanged(Reload).
   void LoadText(std::string text);
   void ClearEditorText();
+  // Replaces the whole text with normalised bytes that the caller worked out
+  // from it, such as a replacement in every line: not recorded for undo (the
+  // history is emptied), and heard as an edit, so views keep their place.
+  // Nothing is selected afterwards; the caret stands at caret.
+  void RewriteText(std::string text, Position caret);
 
   // --- Recorded edits (the user's own) --------------------------------------
   // Typing: replaces the selection, or in overwrite mode the character under

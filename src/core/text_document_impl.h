@@ -78,16 +78,18 @@ class TextDocument::Impl {
     NotifySelection();
   }
 
-  // The whole text becomes text. Callers pass normalised text; a stray lone
-  // break would still be made a pair here, at the cost of one scan.
-  void Reload(std::string text) {
+  // The whole text becomes text, with the caret at caret; the listener hears
+  // of it as kind. Callers pass normalised text; a stray lone break would
+  // still be made a pair here, at the cost of one scan.
+  void Reload(std::string text, TextChangeKind kind = TextChangeKind::Reload, Position caret = 0) {
     AboutToChange();
     NormalizeLineBreaksInPlace(text);
     lines_.Reset(text);
     bytes_.Adopt(std::move(text));
-    selection_ = {};
+    caret = Clamp(caret);
+    selection_ = {caret, caret};
     history_.Clear();
-    NotifyText(TextChangeKind::Reload);
+    NotifyText(kind);
     NotifySelection();
   }
 

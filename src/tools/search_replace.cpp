@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <new>
 #include <string>
-#include <vector>
 
+#include "core/gap_buffer.h"
 #include "core/text_document.h"
 #include "core/win1251.h"
 
@@ -110,34 +110,39 @@ std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::stri
                         std::uint64_t memory_budget) {
   if (from.empty()) return 0;
   MemoryBudget budget(memory_budget);
-  // Every changed line is worked out first, so that running out of memory
-  // stops the command before the text has changed; the document then takes
-  // all of them in one change.
-  std::vector<LineReplacement> changes;
-  std::int64_t growth = 0;
+  // The new text is worked out whole first, line by line into one buffer, so
+  // that running out of memory stops the command before the text has
+  // changed; the document then takes it in one change. Lines without a hit
+  // are copied as they are.
+  std::string text;
+  std::int64_t changed = 0;
+  Position caret = 0;
   std::string line;
   std::string result;
   std::string scratch;
   try {
-    // The count is taken once. The empty line at index count, were it read,
-    // could never change.
-    const std::int64_t count = document.EditorLineCount();
+    const auto length = static_cast<std::uint64_t>(document.Length());
+    budget.Claim(length);
+    text.reserve(length + static_cast<std::uint64_t>(GapGrowthFor(document.Length())));
+    const std::int64_t count = document.PhysicalLineCount();
     for (std::int64_t i = 0; i < count; ++i) {
+      if (i > 0) text += "\r\n";
       document.ReadEditorLine(i, line);
-      if (!ReplaceThreeTimes(line, from, to, result, scratch, budget) || result == line) continue;
-      budget.Claim(result.size());
-      growth += static_cast<std::int64_t>(result.size()) - static_cast<std::int64_t>(line.size());
-      changes.push_back({i, std::move(result)});
-      result = std::string();
+      if (!ReplaceThreeTimes(line, from, to, result, scratch, budget) || result == line) {
+        text += line;
+        continue;
+      }
+      if (result.size() > line.size()) budget.Claim(result.size() - line.size());
+      text += result;
+      caret = static_cast<Position>(text.size());
+      ++changed;
     }
-    // The text may have to move into a larger buffer, old and new at once.
-    if (growth > 0) budget.Claim(static_cast<std::uint64_t>(document.Length() + growth));
   } catch (const std::bad_alloc&) {
     throw ReplaceAllTooLarge();
   }
-  const auto changed = static_cast<std::int64_t>(changes.size());
+  if (changed == 0) return 0;
   try {
-    document.ReplaceEditorLines(std::move(changes));
+    document.RewriteText(std::move(text), caret);
   } catch (const std::bad_alloc&) {
     throw ReplaceAllTooLarge();
   }

@@ -36,9 +36,10 @@ std::optional<std::int64_t> SearchNext(const TextDocument& document, std::string
 // times over (each pass scans the result of the one before, left to right,
 // without overlaps, and does not rescan what it put in), so shrinking or
 // growing replacements act repeatedly. Only lines whose text differs
-// afterwards are rewritten, through ReplaceEditorLine; the others stay byte
-// for byte. An empty from changes nothing. Both texts are single-line.
-// Returns the number of lines rewritten.
+// afterwards change; the others stay byte for byte. The change is not
+// recorded for undo, and the caret ends after the last line changed. An
+// empty from changes nothing. Both texts are single-line. Returns the number
+// of lines rewritten.
 //
 // All or nothing: the result is worked out whole before the text changes,
 // and when it would need more than memory_budget bytes besides the text (or

@@ -50,6 +50,10 @@ TEST(ReplaceAll, RewritesOnlyTheLinesThatChange) {
   EXPECT_EQ(document.SelectionLength(), 2);
   EXPECT_EQ(ReplaceAll(document, "swap", "trade"), 1);
   EXPECT_EQ(document.Text(), "keep  \r\ntrade me\r\nsame x\r\n");
+  // The caret ends after the last line changed; the change is not undone.
+  EXPECT_EQ(document.Caret(), 16);
+  EXPECT_EQ(document.SelectionLength(), 0);
+  EXPECT_FALSE(document.CanUndo());
 }
 
 // A replacement that holds what it replaces grows a line by the cube of its
