@@ -46,8 +46,10 @@ MainForm::MainForm(const Seams& seams, const std::wstring& first_argument)
   form_class.name = kFormClass;
   form_class.icon = ProgramIcon();
   form_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  CreateBound(form_class, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kAppTitle,
-              {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 827, CW_USEDEFAULT + 613},
+  // Maximized from the start, as it is shown: the controls are laid out once,
+  // while the window is hidden, and showing it moves none of them.
+  CreateBound(form_class, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_MAXIMIZE,
+              kAppTitle, {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 827, CW_USEDEFAULT + 613},
               owner_->Handle(), menus_.bar);
   owner_->SetMainWindow(window_);
   try {

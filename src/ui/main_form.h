@@ -139,6 +139,8 @@ class MainForm : public WindowBase<MainForm>, private DocumentWindow {
   void CreateToolsStrip();
   void CreateEditorPage();
   void CreateSettingsPage();
+  // The form's font for every control under root.
+  void ApplyFormFont(HWND root);
   void BindEditorEvents();
   Fonts CreateFonts() const;
   void ApplyFonts();

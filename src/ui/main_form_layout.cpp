@@ -64,7 +64,6 @@ void MainForm::CreateControls() {
   _Notebook = std::make_unique<PageContainer>(window_);
   layout_.Add(_Notebook->Handle(), Dock::Client, 0);
   CreateEditorPage();
-  CreateSettingsPage();
   ApplyFonts();
 }
 
@@ -86,17 +85,21 @@ void MainForm::CreateToolsStrip() {
 // The form's font goes to every control first; the components then give
 // their own fonts to the controls that have one.
 void MainForm::ApplyFonts() {
+  ApplyFormFont(window_);
+  navigation_->SetDpi(dpi_);
+  tools_->SetDpi(dpi_);
+  fragments_->SetDpi(dpi_);
+  Relayout();
+}
+
+void MainForm::ApplyFormFont(HWND root) {
   EnumChildWindows(
-      window_,
+      root,
       [](HWND child, LPARAM font) {
         SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(fonts_.form.get()));
-  navigation_->SetDpi(dpi_);
-  tools_->SetDpi(dpi_);
-  fragments_->SetDpi(dpi_);
-  Relayout();
 }
 
 // Editor_Page: the navigation panel and its splitter at the left; the editor

@@ -17,6 +17,8 @@ void MainForm::ReadSettings() {
                                NavigationListFontIsMonospaced(settings.ListStyle));
 }
 
+// Made when first shown: most sessions never open it, and every control
+// costs start-up time.
 void MainForm::CreateSettingsPage() {
   SettingsPageArgs args;
   args.page = &_Notebook->AddPage(L"Tune");
@@ -39,6 +41,8 @@ void MainForm::CreateSettingsPage() {
   };
   args.effects.done = [this] { ShowEditorPage(); };
   settings_page_ = std::make_unique<SettingsPage>(args);
+  ApplyFormFont(args.page->Handle());
+  _Notebook->Relayout();  // places the new page, which places its controls
 }
 
 // Where showing a stored value changes a control, its effect runs and writes
@@ -46,6 +50,7 @@ void MainForm::CreateSettingsPage() {
 // the page stays hidden.
 void MainForm::N34Click() {
   const Settings stored = tarnpad::ReadSettings(SettingsFile(State().ProgramDir));
+  if (!settings_page_) CreateSettingsPage();
   documents_->TakeBackupSettings(stored.BackupUse, stored.BackupEdited);
   navigation_->SetListFontName(NavigationListFontName(stored.ListStyle),
                                NavigationListFontIsMonospaced(stored.ListStyle));

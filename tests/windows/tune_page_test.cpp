@@ -70,6 +70,7 @@ TEST_F(TunePageTest, CheckBoxClicksWriteTheirFlagAndTakeEffect) {
 
 TEST_F(TunePageTest, RadioButtonsWriteTheirWordOnlyWhenTheyChangeTheChoice) {
   MainForm& form = Start();
+  form.N34Click();
   Click(Radio(SettingsPage::kFontNormalId));  // already checked
   EXPECT_FALSE(fs::exists(Ini()));
 
@@ -144,6 +145,7 @@ TEST_F(TunePageTest, AnUnwritableSettingsFileIsReportedAndNothingTakesEffect) {
 
 TEST_F(TunePageTest, TheKeyboardVisitsTheBackupGroupThenOkThenTheNavigationGroup) {
   MainForm& form = Start();
+  form.N34Click();
   HWND panel = GetParent(Ok().Handle());
   std::vector<HWND> order;
   for (HWND child = GetWindow(panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -153,7 +155,6 @@ TEST_F(TunePageTest, TheKeyboardVisitsTheBackupGroupThenOkThenTheNavigationGroup
   EXPECT_EQ(order[0], GetParent(BackupUse().Handle()));
   EXPECT_EQ(order[1], Ok().Handle());
   EXPECT_EQ(order[2], GetParent(GetParent(Radio(SettingsPage::kListWideId).Handle())));
-  form.N34Click();
   EXPECT_EQ(GetFocus(), BackupUse().Handle());
   EXPECT_EQ(GetNextDlgTabItem(form.Handle(), BackupEdited().Handle(), FALSE), Ok().Handle());
 }
