@@ -38,7 +38,8 @@ NavigationPanel::~NavigationPanel() = default;
 
 void NavigationPanel::CreateControls(HWND container) {
   Navigation_Panel = std::make_unique<Panel>(container);
-  container_.Layout().Add(Navigation_Panel->Handle(), Dock::Left, kDesignNavigationWidth);
+  // Hidden, as the program starts: laid out once at that width.
+  container_.Layout().Add(Navigation_Panel->Handle(), Dock::Left, kHiddenNavigationWidth);
   Navigation_Tools_Panel = std::make_unique<Panel>(Navigation_Panel->Handle());
   Navigation_Panel->Layout().Add(Navigation_Tools_Panel->Handle(), Dock::Top, 22);
   HWND tools_row = Navigation_Tools_Panel->Handle();

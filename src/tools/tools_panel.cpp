@@ -39,7 +39,8 @@ ToolsPanel::~ToolsPanel() = default;
 
 void ToolsPanel::CreateControls(HWND container) {
   Tools_Panel = std::make_unique<Panel>(container);
-  container_.Layout().Add(Tools_Panel->Handle(), Dock::Bottom, kToolsExpandedHeight);
+  // Collapsed, as the program starts: laid out once at that height.
+  container_.Layout().Add(Tools_Panel->Handle(), Dock::Bottom, kToolsCollapsedHeight);
   TabbedNotebook1 = std::make_unique<TabbedNotebook>(
       Tools_Panel->Handle(),
       std::vector<std::wstring>{L"Выдержка", L"Блокнот", L"Поиск", L"Замена", L"Свернуть"});

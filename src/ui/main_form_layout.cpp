@@ -24,7 +24,6 @@ namespace tarnpad {
 namespace {
 
 constexpr int kToolBarHeight = 35;
-constexpr int kToolsStripHeight = 118;
 constexpr int kStatusBarHeight = 18;
 
 }  // namespace
@@ -67,11 +66,11 @@ void MainForm::CreateControls() {
   ApplyFonts();
 }
 
-// The strip under the tool bar, hidden at height 0, shows the password
-// generators' group.
+// The strip under the tool bar, hidden at height 0 (as it starts), shows the
+// password generators' group.
 void MainForm::CreateToolsStrip() {
   _ToolsNotebook = std::make_unique<PageContainer>(window_);
-  layout_.Add(_ToolsNotebook->Handle(), Dock::Top, kToolsStripHeight);
+  layout_.Add(_ToolsNotebook->Handle(), Dock::Top, 0);
   SetWindowId(_ToolsNotebook->Handle(), kToolsStripId);
   Panel& passwords_page = _ToolsNotebook->AddPage(L"PasswordsGenerator");
   PasswordsGenerator_GroupBox =

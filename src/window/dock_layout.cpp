@@ -42,12 +42,31 @@ Dock DockLayout::DockOf(HWND child) const {
   return item ? item->dock : Dock::None;
 }
 
+namespace {
+
+// Where child stands, in its parent's client coordinates.
+RECT PlacedAt(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
+
 void DockLayout::Arrange(const RECT& client, int dpi) const {
   RECT rest = client;
   HDWP batch = BeginDeferWindowPos(static_cast<int>(items_.size()));
   auto place = [&](HWND child, int x, int y, int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
+    // Moving a window to where it is still costs the system a round of
+    // messages; a layout that changes one size leaves most windows alone.
+    if (PlacedAt(child) == RECT{x, y, x + width, y + height}) return;
     if (batch) {
       batch =
           DeferWindowPos(batch, child, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
