@@ -31,7 +31,8 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::size_t spare_r
 // until that last step, and the new file never outlives a failure. Where a
 // new file cannot become the same file (a target with other hard links; on
 // Wine, whose files carry Unix permissions) the target is rewritten in place
-// instead, and should that fail the new file stays and the message names it
+// instead, where Windows writes only the blocks that differ from what the
+// file holds; should that fail the new file stays and the message names it
 // (FailedToSaveStreamMessage). New files that killed saves left in the folder
 // are removed on the way.
 //

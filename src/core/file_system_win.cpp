@@ -213,11 +213,51 @@ void WriteAll(HANDLE file, ByteParts parts) {
   for (const std::string_view part : parts) WritePart(file, part);
 }
 
+void Seek(HANDLE file, std::uint64_t offset) {
+  LARGE_INTEGER position{};
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(file, position, nullptr, FILE_BEGIN)) throw Failure(kFailedToSaveStream);
+}
+
+// Reads size bytes at offset into out; false when the file cannot be read.
+bool ReadAt(HANDLE file, std::uint64_t offset, std::size_t size, std::string& out) {
+  out.resize(size);
+  Seek(file, offset);
+  DWORD count = 0;
+  if (!ReadFile(file, out.data(), static_cast<DWORD>(size), &count, nullptr)) return false;
+  out.resize(count);
+  return true;
+}
+
+// Makes the file hold parts. A block that already holds its bytes is not
+// written again: saving a small edit of a large file writes, and flushes,
+// little. A file opened without read access is written whole.
 void RewriteInPlace(HANDLE file, ByteParts parts) {
-  if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
-    throw Failure(kFailedToSaveStream);
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
+  std::string block;
+  std::string on_disk;
+  bool readable = true;
+  std::uint64_t offset = 0;
+  const auto rewrite = [&] {
+    if (block.empty()) return;
+    readable = readable && ReadAt(file, offset, block.size(), on_disk);
+    if (!readable || on_disk != block) {
+      Seek(file, offset);
+      WritePart(file, block);
+    }
+    offset += block.size();
+    block.clear();
+  };
+  for (std::string_view part : parts) {
+    while (!part.empty()) {
+      const std::size_t taken = std::min(part.size(), kBlock - block.size());
+      block.append(part.substr(0, taken));
+      part.remove_prefix(taken);
+      if (block.size() == kBlock) rewrite();
+    }
   }
-  WriteAll(file, parts);
+  rewrite();
+  Seek(file, offset);
   if (!SetEndOfFile(file) || !FlushFileBuffers(file)) throw Failure(kFailedToSaveStream);
 }
 
@@ -274,9 +314,18 @@ void WriteFileBytes(const std::filesystem::path& path, ByteParts parts) {
   // place: opening it for writing with no sharing gives the system's reason
   // for a read-only file, a file open elsewhere or a folder of that name. It
   // stays open, so nobody changes it until the text has arrived.
-  Handle target(CreateFileW(target_path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Read access too, where there is any, lets a rewrite in place skip what
+  // the file already holds.
+  const auto open_target = [&target_path](DWORD access) {
+    return CreateFileW(target_path.c_str(), access, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  HANDLE opened = open_target(GENERIC_READ | GENERIC_WRITE);
+  if (opened == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED) {
+    opened = open_target(GENERIC_WRITE);
+  }
   const DWORD open_error = GetLastError();
+  Handle target(opened);
   if (!target && open_error != ERROR_FILE_NOT_FOUND) {
     throw Failure(CannotCreateFileMessage(full, SystemReason(open_error)));
   }

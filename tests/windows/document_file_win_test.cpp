@@ -261,6 +261,37 @@ TEST_F(DocumentFileWin, HardLinksSecurityAttributesAndCreationTimeAreKept) {
   EXPECT_EQ(ReadBytes(kept[0]), "text that must not be lost");
 }
 
+// Where the target is rewritten in place (under Wine, every save), only the
+// blocks that changed are written again; growing and shrinking files come
+// out exact.
+TEST_F(DocumentFileWin, ARewriteInPlaceWritesOnlyWhatChanged) {
+  const fs::path path = folder_ / L"large.txt";
+  std::string text;
+  for (int i = 0; text.size() < 2'500'000; ++i) text += "line " + std::to_string(i) + "\r\n";
+  document_.LoadText(text);
+  SaveEditorText(document_, path);
+  ASSERT_EQ(ReadBytes(path), text);
+
+  // One byte in the second megabyte: the new file, then one block in place.
+  document_.SetSelection(1'500'000, 1'500'001);
+  document_.TypeText("#");
+  if (OnWine()) SetWriteFaultForTesting(text.size() + (std::size_t{1} << 20) + 1);
+  SaveEditorText(document_, path);
+  SetWriteFaultForTesting(std::nullopt);
+  EXPECT_EQ(ReadBytes(path), document_.Text());
+
+  document_.SetSelection(2'000'000, document_.Length());
+  document_.DeleteSelection();
+  SaveEditorText(document_, path);
+  EXPECT_EQ(ReadBytes(path), document_.Text());
+  document_.SetCaret(0);
+  document_.TypeText("grown ");
+  document_.SetCaret(document_.Length());
+  document_.PasteText(text);
+  SaveEditorText(document_, path);
+  EXPECT_EQ(ReadBytes(path), document_.Text());
+}
+
 TEST_F(DocumentFileWin, LeftoversOfEndedProcessesAreSweptButNotThoseOfRunningOnes) {
   wchar_t system_folder[MAX_PATH] = {};
   GetSystemDirectoryW(system_folder, MAX_PATH);
