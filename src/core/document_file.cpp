@@ -15,7 +15,7 @@ namespace tarnpad {
 void LoadEditorText(TextDocument& document, const std::filesystem::path& path) {
   std::error_code error;
   const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, error));
-  const std::size_t room = error ? 0 : static_cast<std::size_t>(GapGrowthFor(size));
+  const std::size_t room = error ? 0 : static_cast<std::size_t>(InitialGapFor(size));
   // The document makes every break CR LF as it takes the bytes over.
   document.LoadText(ReadFileBytes(path, room));
 }

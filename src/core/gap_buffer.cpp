@@ -9,6 +9,10 @@ std::int64_t GapGrowthFor(std::int64_t length) {
   return std::max<std::int64_t>(256, length / 8);
 }
 
+std::int64_t InitialGapFor(std::int64_t length) {
+  return std::min<std::int64_t>(GapGrowthFor(length), std::int64_t{4} << 20);
+}
+
 template <typename Storage>
 void GapBuffer<Storage>::Adopt(Storage contents) {
   storage_ = std::move(contents);

@@ -12,6 +12,12 @@ namespace tarnpad {
 // storage stays within 1.125 times the contents.
 std::int64_t GapGrowthFor(std::int64_t length);
 
+// The room for a gap that contents of length elements are read or built
+// with, before a buffer adopts them: a growth's worth, but no more than 4 Mi
+// elements, so a huge text does not carry an eighth of itself unused (typing
+// and pasting up to that much still move nothing else).
+std::int64_t InitialGapFor(std::int64_t length);
+
 // A sequence with one gap in its storage where insertions and deletions happen.
 // Moving the gap costs the distance moved, so edits that walk through the
 // sequence in order stay cheap. Storage is std::string (the document's bytes)

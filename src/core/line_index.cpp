@@ -26,9 +26,13 @@ LineIndex::LineIndex() {
 }
 
 void LineIndex::Reset(std::string_view text) {
-  // One pass with the vector growing is faster than counting the lines first;
-  // its spare capacity stays under 8 bytes a line.
-  std::vector<Position> starts{0};
+  // Counted first, so the starts fill one allocation with just the gap's
+  // room to spare: a vector growing as it goes copies them again and again,
+  // into fresh memory each time, and may end up with as much again unused.
+  const std::int64_t count = LineFeeds(text) + 1;
+  std::vector<Position> starts;
+  starts.reserve(static_cast<std::size_t>(count + InitialGapFor(count)));
+  starts.push_back(0);
   ForEachLineFeed(text, [&](Position offset) { starts.push_back(offset + 1); });
   starts_.Adopt(std::move(starts));
   stepLine_ = 0;

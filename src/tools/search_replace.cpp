@@ -123,7 +123,7 @@ std::int64_t ReplaceAll(TextDocument& document, std::string_view from, std::stri
   try {
     const auto length = static_cast<std::uint64_t>(document.Length());
     budget.Claim(length);
-    text.reserve(length + static_cast<std::uint64_t>(GapGrowthFor(document.Length())));
+    text.reserve(length + static_cast<std::uint64_t>(InitialGapFor(document.Length())));
     const std::int64_t count = document.PhysicalLineCount();
     for (std::int64_t i = 0; i < count; ++i) {
       if (i > 0) text += "\r\n";
