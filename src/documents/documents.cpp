@@ -238,10 +238,11 @@ void Documents::MarkTextEdited() {
   state_.BackupPending = true;
   status_.ShowDocumentState(L"Изменён");
   // Not pushed back by later edits: typing on never goes unprotected for
-  // longer than the delay.
+  // longer than the delay. The room for the copy is made when the copy is
+  // due, not now: making it takes the machine's attention from the
+  // keystroke that starts the editing.
   if (recovery_ && !recovery_copy_scheduled_) {
     recovery_copy_scheduled_ = true;
-    recovery_->PrepareRoom(static_cast<std::size_t>(text_.Length()));
     window_.ScheduleRecoveryCopy(kRecoveryDelay);
   }
 }

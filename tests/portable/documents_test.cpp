@@ -196,7 +196,6 @@ TEST_F(DocumentsTest, RecoveryCopiesFollowTheTextAndComeBackAfterACrash) {
   Type("a");
   Type("b");
   EXPECT_EQ(window_.recovery_copies_scheduled, 1);  // later edits do not push it back
-  recovery_.Wait();                                 // the room for the copy is made
   documents_->WriteRecoveryCopy();
   recovery_.Wait();
   EXPECT_EQ(copies(), 1u);
