@@ -242,16 +242,22 @@ timed_keys() {
   [[ ${r[region]:-} == caret ]] || record window_polls "$name"
 }
 
-# The large document: start, memory, typing in the middle, select-all and
-# copy, save, replace-all.
-large_session() {
-  local run=$1 pid window t0 t1
+# Starts the program on a fresh copy of the large document and records the
+# start; sets the caller's pid and window (empty when it did not start).
+open_large_document() {
   cp "$scratch/pristine.txt" "$doc" && sync
   # shellcheck disable=SC2046
   start_tarnpad --keep $(match tarnpad_doc)
   record doc_tarnpad "${r[text_ms]:-}"
   record poll_start_doc "${r[poll_ms]:-}"
   pid=${r[pid]:-} window=${r[window]:-}
+}
+
+# The large document: start, memory, typing in the middle, select-all and
+# copy, save, replace-all.
+large_session() {
+  local run=$1 pid window t0 t1
+  open_large_document
   [[ -n $pid ]] || return 0
   timer quiet --window "$window" --pid "$pid"
   record hwm_doc "$(memory_kb "$pid" VmHWM)"
@@ -339,12 +345,7 @@ large_session() {
 # first character typed after each.
 jump_session() {
   local pid window
-  cp "$scratch/pristine.txt" "$doc" && sync
-  # shellcheck disable=SC2046
-  start_tarnpad --keep $(match tarnpad_doc)
-  record doc_tarnpad "${r[text_ms]:-}"
-  record poll_start_doc "${r[poll_ms]:-}"
-  pid=${r[pid]:-} window=${r[window]:-}
+  open_large_document
   [[ -n $pid ]] || return 0
   click_into "$window"
   timed_keys jump_to_end ctrl+End
