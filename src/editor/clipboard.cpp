@@ -1,6 +1,6 @@
 #include "editor/clipboard.h"
 
-#include <system_error>
+#include <exception>
 #include <utility>
 
 #include "core/win1251.h"
@@ -140,7 +140,7 @@ bool DelayedClipboardText::Offer(HWND owner, std::array<std::string_view, 2> par
   try {
     conversion_ =
         std::async(std::launch::async, [parts, characters] { Decode(parts, characters); });
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {
     Decode(parts, characters);  // no thread to spare: convert while the user waits
   }
   return true;

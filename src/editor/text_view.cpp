@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/failure.h"
-#include "core/win1251.h"
-#include "editor/clipboard.h"
 #include "editor/text_painter.h"
 #include "window/dpi.h"
 #include "window/gdi_win.h"
@@ -157,10 +154,6 @@ LRESULT TextView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-void TextView::TextAboutToChange() {
-  delayedCopy_.Settle();
-}
-
 void TextView::SelectionChanged() {
   if (!movingVertically_) goalColumn_ = -1;
   InvalidateRect(window_, nullptr, FALSE);
@@ -194,54 +187,11 @@ void TextView::Redo() {
   ScrollToCaret();
 }
 
-void TextView::CutSelection() {
-  if (readOnly_ || document_.SelectionLength() == 0) return;
-  CopySelection();
-  document_.DeleteSelection();
-  ScrollToCaret();
-}
-
-void TextView::CopySelection() {
-  const Position start = document_.SelectionStart();
-  const Position end = document_.SelectionEnd();
-  if (start == end) return;
-  // Converting a megabyte takes about a millisecond; a longer selection is
-  // converted in the background, and the command returns at once.
-  constexpr Position kConvertedAtOnce = 1 << 20;
-  const bool copied = end - start <= kConvertedAtOnce
-                          ? PutClipboardText(window_, document_.SelectionText())
-                          : delayedCopy_.Offer(window_, document_.RangeParts(start, end));
-  if (!copied) throw Failure(L"Cannot open clipboard");
-}
-
 void TextView::SetOverwriteMode(bool overwrite) {
   if (overwrite == overwrite_) return;
   overwrite_ = overwrite;
   if (GetFocus() == window_) ShowOwnCaret();  // a block caret while overwriting
   if (onOverwriteChanged) onOverwriteChanged();
-}
-
-void TextView::PasteClipboard() {
-  if (readOnly_) return;
-  const std::optional<std::wstring> text = ClipboardText(window_);
-  if (!text) return;
-  if (const std::optional<std::string> bytes = BytesToInsert(*text)) {
-    document_.PasteText(*bytes);
-    ScrollToCaret();
-  }
-}
-
-std::optional<std::string> TextView::BytesToInsert(std::wstring_view text) {
-  const std::optional<ForeignCharacterForm> form = FormFor(text);
-  if (!form) return std::nullopt;
-  return EncodeText(text, *form);
-}
-
-std::optional<ForeignCharacterForm> TextView::FormFor(std::wstring_view text) {
-  const std::size_t count = CountForeignCharacters(text);
-  // Without foreign characters either form gives the same bytes.
-  if (count == 0 || !onForeignCharacters) return ForeignCharacterForm::QuestionMark;
-  return onForeignCharacters(count);
 }
 
 void TextView::DeleteSelection() {

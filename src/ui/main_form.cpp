@@ -139,6 +139,12 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
       Relayout();
+      // Controls that draw differently in a maximized window (the status
+      // bar's size grip) leave their old pixels behind when it changes.
+      if (wparam != SIZE_MINIMIZED && (wparam == SIZE_MAXIMIZED) != maximized_) {
+        maximized_ = wparam == SIZE_MAXIMIZED;
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      }
       return 0;
     case WM_DPICHANGED: {
       // Moved to a screen of another resolution: the design sizes are kept

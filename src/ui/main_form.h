@@ -169,6 +169,7 @@ class MainForm : public WindowBase<MainForm>, private DocumentWindow {
   DockLayout layout_;
   std::wstring first_argument_;
   bool backup_timer_enabled_ = false;
+  bool maximized_ = true;  // made so; see WM_SIZE
   bool backup_tick_running_ = false;
   int dpi_ = 96;
   Fonts fonts_;

@@ -34,7 +34,9 @@ xdotool type --delay 50 x
 sleep 0.5
 expect_clipboard_file "an edit after the copy changed the clipboard"
 
-# Copied and not yet pasted anywhere when the program ends.
+# Copied and not yet pasted anywhere when the program ends: the program
+# hands the text over as it goes. Wine keeps the clipboard only while one of
+# its processes runs (its server lingers a few seconds), so it is read at once.
 xdotool key --delay 50 ctrl+z ctrl+a ctrl+c alt+F4
 answer_box Confirm Return
 expect_program_ends "the program did not end"
