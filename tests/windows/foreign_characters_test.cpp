@@ -3,26 +3,15 @@
 // whether they go in as references, as "?" or not at all.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "core/text_document.h"
 #include "form_fixture.h"
+#include "put_on_clipboard.h"
 #include "shell/foreign_characters_question.h"
 
 namespace tarnpad {
 namespace {
-
-void PutOnClipboard(HWND owner, const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::copy(text.c_str(), text.c_str() + text.size() + 1,
-            static_cast<wchar_t*>(GlobalLock(memory)));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
-}
 
 class ForeignCharactersTest : public FormFixture {
  protected:

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "core/win1251.h"
+#include "editor/clipboard.h"
 #include "editor/text_view.h"
 #include "editor/view_font.h"
+#include "put_on_clipboard.h"
 #include "window/dpi.h"
 
 namespace tarnpad {
@@ -209,17 +211,6 @@ TEST_F(TextViewTest, CyrillicTextMakesARoundTripThroughTheClipboard) {
   EXPECT_EQ(Doc().Text(), cyrillic + cyrillic);
 }
 
-std::wstring ClipboardCharacters(HWND owner) {
-  if (!OpenClipboard(owner)) return L"<busy>";
-  std::wstring text = L"<none>";
-  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 // A selection longer than a megabyte goes to the clipboard as a promise: its
 // text is converted in the background and handed over when asked for. Edits
 // made meanwhile do not reach it, and closing the window hands it over.
@@ -234,7 +225,7 @@ TEST_F(TextViewTest, ALongCopyIsHandedOverWhenAskedFor) {
   Doc().SetSelection(1000, Doc().Length() - 1000);
   CtrlKey('C');
   Doc().TypeText("x");  // replaces the whole selection
-  EXPECT_EQ(ClipboardCharacters(frame_), DecodeText(expected));
+  EXPECT_EQ(ClipboardText(frame_).value_or(L"<none>"), DecodeText(expected));
   EXPECT_EQ(Doc().Length(), 2001);
 
   // A short copy replaces a pending long one.
@@ -243,25 +234,17 @@ TEST_F(TextViewTest, ALongCopyIsHandedOverWhenAskedFor) {
   CtrlKey('C');
   Doc().SetSelection(0, 3);
   CtrlKey('C');
-  EXPECT_EQ(ClipboardCharacters(frame_), DecodeText(text.substr(0, 3)));
+  EXPECT_EQ(ClipboardText(frame_).value_or(L"<none>"), DecodeText(text.substr(0, 3)));
 
   // Nobody asked before the window went: it hands the text over as it goes.
   view_->SelectAllText();
   CtrlKey('C');
   view_.reset();
-  EXPECT_EQ(ClipboardCharacters(frame_), DecodeText(text));
+  EXPECT_EQ(ClipboardText(frame_).value_or(L"<none>"), DecodeText(text));
 }
 
 TEST_F(TextViewTest, PastedBreaksBecomeCrLfAndUnknownCharactersQuestionMarks) {
-  const std::wstring text = L"a\nb\rc\r\nd 中\U0001F600";
-  ASSERT_TRUE(OpenClipboard(frame_));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::copy(text.c_str(), text.c_str() + text.size() + 1,
-            static_cast<wchar_t*>(GlobalLock(memory)));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  PutOnClipboard(frame_, L"a\nb\rc\r\nd 中\U0001F600");
 
   view_->PasteClipboard();
   EXPECT_EQ(Doc().Text(), "a\r\nb\r\nc\r\nd ??");
